@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/StructureModel.h"
+
+#include <string>
+
+// The plain-text results report: title, moments, shear forces, axial forces
+// and displacements, with the string-table line formats ("\r\n" line ends).
+// Labels are numbers, or list positions in debug mode.
+std::string ResultsReport(const StructureModel& structure, bool debugMode);

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/CommandTarget.h"
+#include "model/StructureModel.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// The single document: the structure being edited, its file, the modified
+// flag, the result-display switches, the validity of the results and the
+// one-level undo and redo. Every change of the structure goes through the
+// document and ends with structureChanged().
+class RuvoDoc : public QObject, public CommandTarget {
+    Q_OBJECT
+
+public:
+    explicit RuvoDoc(QObject *parent = nullptr);
+    ~RuvoDoc() override;
+
+    // File operations (the frame asks "Save changes to %1?" before calling
+    // newDocument or openFile on a modified document).
+    void newDocument();
+    // Reads the file; false (document unchanged) when it cannot be opened.
+    // A malformed line is reported by the reader and the file counts as opened.
+    bool openFile(const QString &path);
+    // Writes through a temporary file; false (and an error shown) on failure.
+    bool saveFile(const QString &path);
+    const QString &filePath() const { return path; }
+    // "Новая Конструкция" for a new structure, else the file name.
+    QString title() const;
+    bool isModified() const { return modified; }
+    void setModified(bool value);
+
+    // Ends every change: results invalid, immediate recalculation when a
+    // result display is on, modified, views updated.
+    void structureChanged();
+    // Makes the results valid if they are not; false after a reported error
+    // (all result displays are then off).
+    bool calculate();
+    void saveUndoState();
+    bool canUndo() const;
+    bool canRedo() const;
+    void undo();
+    void redo();
+
+    // Selection, without an undo step and without a view update of its own.
+    void deselectAll();
+    void selectNode(int node, bool flag);
+    void selectRod(int rod, bool flag);
+
+    // Asks every view to repaint; hint 0 erases the background.
+    void updateAllViews(int hint = 0);
+
+    // CommandTarget
+    bool onCommand(int id) override;
+    bool updateCommand(int id, CommandState &state) override;
+
+    StructureModel structure;
+    std::unique_ptr<StructureModel> undoState;
+    std::unique_ptr<StructureModel> redoState;
+    bool needsCalculation = true;
+    bool fitOnDraw = false;
+    int currentRod = -1;
+    int currentNode = -1;
+    int showMoments = 0;
+    int showShear = 0;
+    int showAxial = 0;
+    int showReactions = 0;
+    int showDisplacements = 0;
+
+signals:
+    // Views repaint; hint 0 erases the background.
+    void viewsUpdated(int hint);
+    // Text for pane 0 of the status bar (the calculation time).
+    void statusMessage(const QString &text);
+    void modifiedChanged(bool modified);
+    void titleChanged(const QString &title);
+
+private:
+    QString path;
+    bool modified = false;
+};

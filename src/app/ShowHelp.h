@@ -1,0 +1,5 @@
+#pragma once
+
+// Opens the help window at the page of a context number: 0 the contents,
+// 431 ... 446 the page of that dialog, 40507 the tutorial.
+void ShowHelp(int context);

@@ -1,0 +1,193 @@
+#include "app/HelpWindow.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <iterator>
+
+QPointer<HelpWindow> HelpWindow::instance;
+
+namespace {
+
+const char contentsPage[] = "qrc:/help/index.html";
+
+struct ContextPage {
+    int context;
+    const char *page;
+};
+
+// Context numbers are the resource numbers of the dialogs (431 ... 446) and
+// the tutorial command (40507).
+constexpr ContextPage contextPages[] = {
+    {431, "qrc:/help/rod-properties.html"},    {432, "qrc:/help/options.html"},
+    {433, "qrc:/help/technical-support.html"}, {434, "qrc:/help/calculation-log.html"},
+    {435, "qrc:/help/node-properties.html"},   {436, "qrc:/help/errors.html"},
+    {437, "qrc:/help/statistics.html"},        {438, "qrc:/help/about.html"},
+    {439, "qrc:/help/several-nodes.html"},     {440, "qrc:/help/several-rods.html"},
+    {441, "qrc:/help/results-report.html"},    {442, "qrc:/help/force.html"},
+    {443, "qrc:/help/distributed-load.html"},  {444, "qrc:/help/moment.html"},
+    {445, "qrc:/help/temperature.html"},       {446, "qrc:/help/displacement.html"},
+    {40507, "qrc:/help/tutorial.html"},
+};
+
+// ":/help/x.html" for "qrc:/help/x.html#anchor".
+QString resourcePath(const QUrl &page)
+{
+    return QLatin1Char(':') + page.path();
+}
+
+bool pageExists(const QUrl &page)
+{
+    return page.scheme() == QLatin1String("qrc") && QFile::exists(resourcePath(page));
+}
+
+} // namespace
+
+QUrl HelpWindow::PageForContext(int context)
+{
+    for (const ContextPage &entry : contextPages)
+        if (entry.context == context)
+            return QUrl(QString::fromLatin1(entry.page));
+    return QUrl(QString::fromLatin1(contentsPage));
+}
+
+HelpWindow *HelpWindow::Instance()
+{
+    return instance.data();
+}
+
+HelpWindow *HelpWindow::Open(int context)
+{
+    if (!instance)
+        instance = new HelpWindow;
+    HelpWindow *window = instance.data();
+    window->attachToModal();
+    window->showPage(PageForContext(context));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Справка Руво"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/help.svg")));
+    // Closing the main window ends the program even while help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    text = new QTextBrowser(this);
+    // Links are followed here so that external ones go to the browser and a
+    // missing page shows the contents instead of an empty window.
+    text->setOpenLinks(false);
+
+    backButton = new QToolButton(this);
+    backButton->setText(QStringLiteral("Назад"));
+    backButton->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    backButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    forwardButton = new QToolButton(this);
+    forwardButton->setText(QStringLiteral("Вперед"));
+    forwardButton->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    forwardButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    contentsButton = new QToolButton(this);
+    contentsButton->setText(QStringLiteral("Содержание"));
+    contentsButton->setIcon(QIcon(QStringLiteral(":/icons/help.svg")));
+    contentsButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(backButton);
+    buttons->addWidget(forwardButton);
+    buttons->addWidget(contentsButton);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(text);
+
+    connect(backButton, &QToolButton::clicked, text, &QTextBrowser::backward);
+    connect(forwardButton, &QToolButton::clicked, text, &QTextBrowser::forward);
+    connect(contentsButton, &QToolButton::clicked, this, [this] { showPage(PageForContext(0)); });
+    connect(text, &QTextBrowser::backwardAvailable, this, &HelpWindow::updateButtons);
+    connect(text, &QTextBrowser::forwardAvailable, this, &HelpWindow::updateButtons);
+    connect(text, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
+        const QUrl target = text->source().resolved(link);
+        if (target.scheme() == QLatin1String("qrc"))
+            showPage(target);
+        else
+            QDesktopServices::openUrl(target);
+    });
+
+    resize(760, 600);
+    updateButtons();
+}
+
+QUrl HelpWindow::currentPage() const
+{
+    return text->source();
+}
+
+void HelpWindow::showPage(const QUrl &page)
+{
+    QUrl target = pageExists(page) ? page : PageForContext(0);
+    if (!pageExists(target)) {
+        text->setHtml(QStringLiteral("<p>Страницы справки не найдены.</p>"));
+        return;
+    }
+    const QUrl current = text->source();
+    if (current.adjusted(QUrl::RemoveFragment) == target.adjusted(QUrl::RemoveFragment) &&
+        current.fragment() == target.fragment()) {
+        // Already there: keep the history as it is, but show the anchor again.
+        if (target.hasFragment())
+            text->scrollToAnchor(target.fragment());
+        return;
+    }
+    text->setSource(target);
+}
+
+void HelpWindow::updateButtons()
+{
+    backButton->setEnabled(text->isBackwardAvailable());
+    forwardButton->setEnabled(text->isForwardAvailable());
+}
+
+void HelpWindow::attachToModal()
+{
+    // An application-modal dialog blocks every window except itself and its
+    // children, so help asked for from a dialog must be the dialog's child.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == this)
+        modal = nullptr;
+    if (modal == owner.data() && parentWidget() == modal)
+        return;
+    const QRect placement = geometry();
+    const bool wasVisible = isVisible();
+    if (owner)
+        disconnect(owner, nullptr, this, nullptr);
+    setParent(modal, Qt::Window);
+    owner = modal;
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        connect(dialog, &QDialog::finished, this, &HelpWindow::detachFromDialog);
+    setGeometry(placement);
+    if (wasVisible)
+        show();
+}
+
+void HelpWindow::detachFromDialog()
+{
+    // The dialog is closing and will soon be deleted: keep the help window
+    // open on its own.
+    const QRect placement = geometry();
+    const bool wasVisible = isVisible();
+    if (owner)
+        disconnect(owner, nullptr, this, nullptr);
+    owner = nullptr;
+    setParent(nullptr, Qt::Window);
+    setGeometry(placement);
+    if (wasVisible)
+        show();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QPointer>
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+class QToolButton;
+
+// The help window: HTML pages from the resources under :/help/ in a text
+// browser with back, forward and contents buttons. There is at most one help
+// window; every request reuses it. It is not modal, and while a modal dialog
+// is open it belongs to that dialog so that the dialog does not block it.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The page (a qrc: URL, possibly with an anchor) for a context number:
+    // 0 and unknown numbers give the contents.
+    static QUrl PageForContext(int context);
+    // Shows the help window at the page of the context, creating it when
+    // needed, and brings it to the front.
+    static HelpWindow *Open(int context);
+    // The help window if one exists.
+    static HelpWindow *Instance();
+
+    QUrl currentPage() const;
+    QTextBrowser *browser() const { return text; }
+
+    // Shows a page of the help; a page that does not exist shows the contents.
+    void showPage(const QUrl &page);
+
+private:
+    explicit HelpWindow(QWidget *parent = nullptr);
+
+    // Makes the window a child window of the active modal dialog (or a
+    // top-level window again when there is none).
+    void attachToModal();
+    void detachFromDialog();
+    void updateButtons();
+
+    QTextBrowser *text;
+    QToolButton *backButton;
+    QToolButton *forwardButton;
+    QToolButton *contentsButton;
+    QPointer<QWidget> owner;
+
+    static QPointer<HelpWindow> instance;
+};

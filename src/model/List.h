@@ -32,13 +32,18 @@ public:
     void Create(const char* listName, int listCapacity, int listStep)
     {
         count = 0;
-        capacity = listCapacity;
         step = listStep;
-        if (listCapacity == 0)
+        if (listCapacity == 0) {
+            capacity = 0;
             return;
+        }
         setName(listName);
         items.reset();
+        // capacity is committed only with the storage, so a failed
+        // allocation leaves an empty list rather than a capacity without items
+        capacity = 0;
         items = allocate(listCapacity, "Memory allocation error in List::Create(%s[%d])", name, listCapacity);
+        capacity = listCapacity;
     }
 
     bool Add(const T& element)
@@ -47,12 +52,16 @@ public:
             int newCapacity = capacity + (step > 0 ? step : 1);
             std::unique_ptr<T[]> grown =
                 allocate(newCapacity, "Memory reallocation error in List::Add(%s[%d])", name, count);
+            // The element may be one of this list's own (list.Add(list[0])):
+            // store it before the old storage is moved from and released.
+            grown[count] = element;
             for (int i = 0; i < count; ++i)
                 grown[i] = std::move(items[i]);
             items = std::move(grown);
             capacity = newCapacity;
+        } else {
+            items[count] = element;
         }
-        items[count] = element;
         ++count;
         return true;
     }
@@ -124,8 +133,10 @@ public:
     {
         if (listName == nullptr)
             listName = "";
-        std::strncpy(name, listName, sizeof name - 1);
-        name[sizeof name - 1] = '\0';
+        // memmove: the new name may be this list's own (Create(getName(), ...)).
+        size_t length = strnlen(listName, sizeof name - 1);
+        std::memmove(name, listName, length);
+        name[length] = '\0';
     }
 
     T* begin() { return items.get(); }

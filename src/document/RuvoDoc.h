@@ -53,6 +53,19 @@ public:
     // Asks every view to repaint; hint 0 erases the background.
     void updateAllViews(int hint = 0);
 
+    // True when any of the five result displays is on.
+    bool anyResultShown() const;
+    // Switches all five result displays off.
+    void switchResultsOff();
+
+    // Report commands: the results report (calculating first), the
+    // statistics and the calculation log, each in its dialog.
+    void showResults();
+    void showStatistics();
+    void showLog();
+    // Starts a desktop calculator without waiting; false when none is found.
+    static bool startCalculator();
+
     // CommandTarget
     bool onCommand(int id) override;
     bool updateCommand(int id, CommandState &state) override;
@@ -79,6 +92,10 @@ signals:
     void titleChanged(const QString &title);
 
 private:
+    enum class RodDirection { Any, Horizontal, Vertical };
+    void selectAllNodes();
+    void selectRods(RodDirection direction);
+
     QString path;
     bool modified = false;
 };

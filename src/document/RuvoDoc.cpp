@@ -1,0 +1,246 @@
+#include "document/RuvoDoc.h"
+
+#include "app/CommandIds.h"
+#include "engine/Calculate.h"
+#include "model/CLocale.h"
+#include "model/StructureFile.h"
+#include "numeric/CalcLog.h"
+#include "numeric/Messages.h"
+
+#include <QFile>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Message ids of the string table.
+constexpr int CalculationTimeMessage = 50104; // "Время расчета: %10.5g секунд"
+constexpr int FileOpenErrorMessage = 50218;   // "Ошибка открытия файла!\tФайл %s не может быть открыт"
+
+// Shows the wait cursor for as long as the object lives, also when a
+// calculation leaves by an exception.
+class WaitCursor {
+public:
+    WaitCursor()
+    {
+        if (qGuiApp != nullptr) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            active = true;
+        }
+    }
+    ~WaitCursor()
+    {
+        if (active)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+
+private:
+    bool active = false;
+};
+
+} // namespace
+
+RuvoDoc::RuvoDoc(QObject *parent) : QObject(parent) {}
+
+RuvoDoc::~RuvoDoc() = default;
+
+void RuvoDoc::newDocument()
+{
+    // The results flag, the undo and redo states and the current positions
+    // stay as they are: undo still offers the last edit of the old structure.
+    structure.clear();
+    fitOnDraw = true;
+    switchResultsOff();
+    path.clear();
+    setModified(false);
+    emit titleChanged(title());
+    updateAllViews(0);
+}
+
+bool RuvoDoc::openFile(const QString &filePath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportMessage(FileOpenErrorMessage, QFile::encodeName(filePath).constData());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ReportMessage(FileOpenErrorMessage, QFile::encodeName(filePath).constData());
+        return false;
+    }
+    file.close();
+
+    ReadStructure(structure, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    // Whatever the reader kept (all of the file, or the lines before a bad
+    // one) is a new structure: its old results and displays must not be
+    // shown for it, so the hand-over happens after a reported error too.
+    needsCalculation = true;
+    fitOnDraw = true;
+    switchResultsOff();
+    path = QFileInfo(filePath).absoluteFilePath();
+    setModified(false);
+    emit titleChanged(title());
+    updateAllViews(0);
+    return true;
+}
+
+bool RuvoDoc::saveFile(const QString &filePath)
+{
+    const std::string text = WriteStructure(structure);
+    // The old file is replaced only when the new one is complete.
+    QSaveFile file(filePath);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written)
+        written = file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+    if (written)
+        written = file.commit();
+    else
+        file.cancelWriting();
+    if (!written) {
+        const QByteArray name = QFile::encodeName(QDir::toNativeSeparators(filePath));
+        const QByteArray reason = file.errorString().toUtf8();
+        ReportError("Ошибка записи файла!\tФайл %s не сохранен: %s", name.constData(), reason.constData());
+        return false;
+    }
+    path = QFileInfo(filePath).absoluteFilePath();
+    setModified(false);
+    emit titleChanged(title());
+    updateAllViews(0);
+    return true;
+}
+
+QString RuvoDoc::title() const
+{
+    if (path.isEmpty())
+        return QStringLiteral("Новая Конструкция");
+    return QFileInfo(path).fileName();
+}
+
+void RuvoDoc::setModified(bool value)
+{
+    if (modified == value)
+        return;
+    modified = value;
+    emit modifiedChanged(modified);
+}
+
+bool RuvoDoc::anyResultShown() const
+{
+    return showMoments || showShear || showAxial || showReactions || showDisplacements;
+}
+
+void RuvoDoc::switchResultsOff()
+{
+    showMoments = 0;
+    showShear = 0;
+    showAxial = 0;
+    showReactions = 0;
+    showDisplacements = 0;
+}
+
+void RuvoDoc::structureChanged()
+{
+    needsCalculation = true;
+    // Shown diagrams follow the edit at once; a failure switches them off.
+    if (anyResultShown())
+        calculate();
+    setModified(true);
+    updateAllViews(0);
+}
+
+bool RuvoDoc::calculate()
+{
+    WaitCursor waitCursor;
+    if (!needsCalculation)
+        return true;
+
+    double time = 0.0;
+    const bool ok = Calculate(structure, time);
+    if (!ok) {
+        // The driver has reported the error; the next request calculates again.
+        switchResultsOff();
+        return false;
+    }
+    needsCalculation = false;
+
+    char text[256];
+    {
+        CLocaleScope cLocale;
+        std::snprintf(text, sizeof text, LoadString(CalculationTimeMessage), time);
+    }
+    emit statusMessage(QString::fromUtf8(text));
+    return true;
+}
+
+void RuvoDoc::saveUndoState()
+{
+    if (!undoState)
+        undoState = std::make_unique<StructureModel>();
+    *undoState = structure;
+    if (!redoState)
+        redoState = std::make_unique<StructureModel>();
+    redoState->clear();
+}
+
+bool RuvoDoc::canUndo() const { return undoState && undoState->elementCount() > 0; }
+
+bool RuvoDoc::canRedo() const { return redoState && redoState->elementCount() > 0; }
+
+void RuvoDoc::undo()
+{
+    if (!undoState)
+        undoState = std::make_unique<StructureModel>();
+    if (undoState->elementCount() == 0)
+        return;
+    if (!redoState)
+        redoState = std::make_unique<StructureModel>();
+    *redoState = structure;
+    structure.nodes = undoState->nodes;
+    structure.rods = undoState->rods;
+    undoState->clear();
+    structureChanged();
+}
+
+void RuvoDoc::redo()
+{
+    if (!redoState)
+        redoState = std::make_unique<StructureModel>();
+    if (redoState->elementCount() == 0)
+        return;
+    if (!undoState)
+        undoState = std::make_unique<StructureModel>();
+    *undoState = structure;
+    structure.nodes = redoState->nodes;
+    structure.rods = redoState->rods;
+    redoState->clear();
+    structureChanged();
+}
+
+void RuvoDoc::deselectAll() { structure.deselectAll(); }
+
+void RuvoDoc::selectNode(int node, bool flag)
+{
+    if (flag)
+        structure.nodes[node].select();
+    else
+        structure.nodes[node].deselect();
+}
+
+void RuvoDoc::selectRod(int rod, bool flag)
+{
+    if (flag)
+        structure.rods[rod].select();
+    else
+        structure.rods[rod].deselect();
+}
+
+void RuvoDoc::updateAllViews(int hint) { emit viewsUpdated(hint); }

@@ -1,0 +1,15 @@
+# ruvo_gui_tests: the document, view, dialog and shell tests in one program
+# with its own main (an offscreen QApplication, temporary settings folders).
+find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
+
+set(RUVO_GUI_TEST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/gui_main.cpp)
+foreach(dir document view dialogs app)
+    file(GLOB dir_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND RUVO_GUI_TEST_SOURCES ${dir_sources})
+endforeach()
+
+add_executable(ruvo_gui_tests ${RUVO_GUI_TEST_SOURCES})
+target_include_directories(ruvo_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(ruvo_gui_tests PRIVATE ruvogui Qt6::Test GTest::gtest)
+gtest_discover_tests(ruvo_gui_tests DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "RUVO_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data;RUVO_EXAMPLES=${PROJECT_SOURCE_DIR}/examples")

@@ -16,17 +16,19 @@ struct CursorHotspot {
 
 inline constexpr int CursorSize = 32;
 
+// clang-format off
 inline constexpr CursorHotspot cursorHotspots[] = {
-    {"free-node", 1001, 10, 10}, // free and support nodes
-    {"rod", 1002, 10, 10},
-    {"force", 1003, 10, 10},
-    {"moment", 1004, 10, 10},
+    {"free-node",        1001, 10, 10}, // free and support nodes
+    {"rod",              1002, 10, 10},
+    {"force",            1003, 10, 10},
+    {"moment",           1004, 10, 10},
     {"distributed-load", 1005, 10, 10},
-    {"temperature", 1006, 10, 10},
-    {"displacement", 1007, 10, 10},
-    {"move-node", 1190, 15, 15},
-    {"delete", 1191, 10, 10},
+    {"temperature",      1006, 10, 10},
+    {"displacement",     1007, 10, 10},
+    {"move-node",        1190, 15, 15},
+    {"delete",           1191, 10, 10},
 };
+// clang-format on
 
 // The entry of a cursor resource number, or nullptr.
 constexpr const CursorHotspot *FindCursorHotspot(int id)

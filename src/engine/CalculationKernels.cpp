@@ -1,0 +1,171 @@
+#include "engine/CalculationKernels.h"
+
+#include "model/MathException.h"
+#include "numeric/CalcLog.h"
+
+#include <cmath>
+#include <vector>
+
+namespace CalculationKernels {
+
+namespace {
+
+// For every row of B, the range [first, last) of columns that holds all of
+// its non-zero elements; empty (first == last) for a zero row.
+struct RowSpan {
+    int first = 0;
+    int last = 0;
+};
+
+std::vector<RowSpan> nonZeroSpans(const Matrix &B)
+{
+    std::vector<RowSpan> spans(B.rows);
+    for (int k = 0; k < B.rows; ++k) {
+        const double *row = B[k];
+        int first = 0;
+        while (first < B.cols && row[first] == 0.0)
+            ++first;
+        int last = B.cols;
+        while (last > first && row[last - 1] == 0.0)
+            --last;
+        spans[k] = {first, last};
+    }
+    return spans;
+}
+
+[[noreturn]] void raiseSize(const char *leftName, int leftRows, int leftCols, const Matrix &B)
+{
+    MathException::Raise("Matrix::%s: matrices %s[%d][%d] and %s[%d][%d] must have same size!", "Operator *",
+                         leftName, leftRows, leftCols, B.name, B.rows, B.cols);
+}
+
+// Adds a * B(k, span) to the row c.
+inline void addScaledRow(double *c, double a, const double *bRow, const RowSpan &span)
+{
+    for (int j = span.first; j < span.last; ++j)
+        c[j] += a * bRow[j];
+}
+
+} // namespace
+
+Matrix Product(const Matrix &A, const Matrix &B, double sign)
+{
+    if (A.cols != B.rows)
+        raiseSize(sign < 0.0 ? "Temp '-'" : A.name, A.rows, A.cols, B);
+    Matrix C("temp", A.rows, B.cols);
+    if (C.rows == 0 || C.cols == 0)
+        return C;
+    const std::vector<RowSpan> spans = nonZeroSpans(B);
+    for (int i = 0; i < A.rows; ++i) {
+        const double *aRow = A[i];
+        double *cRow = C[i];
+        for (int k = 0; k < A.cols; ++k) {
+            if (aRow[k] == 0.0 || spans[k].first == spans[k].last)
+                continue;
+            addScaledRow(cRow, sign * aRow[k], B[k], spans[k]);
+        }
+    }
+    return C;
+}
+
+Matrix TransposedProduct(const Matrix &A, const Matrix &B, double sign)
+{
+    if (A.rows != B.rows)
+        raiseSize("temp", A.cols, A.rows, B);
+    Matrix C("temp", A.cols, B.cols);
+    if (C.rows == 0 || C.cols == 0)
+        return C;
+    const std::vector<RowSpan> spans = nonZeroSpans(B);
+    // k outermost: every C(i, j) still accumulates its terms for k ascending.
+    for (int k = 0; k < A.rows; ++k) {
+        if (spans[k].first == spans[k].last)
+            continue;
+        const double *aRow = A[k];
+        const double *bRow = B[k];
+        for (int i = 0; i < A.cols; ++i) {
+            if (aRow[i] == 0.0)
+                continue;
+            addScaledRow(C[i], sign * aRow[i], bRow, spans[k]);
+        }
+    }
+    return C;
+}
+
+double NormInf(const Matrix &A)
+{
+    double norm = 0.0;
+    for (int i = 0; i < A.rows; ++i) {
+        const double *row = A[i];
+        double sum = 0.0;
+        for (int j = 0; j < A.cols; ++j)
+            sum += std::fabs(row[j]);
+        if (std::isnan(sum))
+            return sum;
+        if (sum > norm)
+            norm = sum;
+    }
+    return norm;
+}
+
+bool AllBounded(const Matrix &A, double limit)
+{
+    for (int i = 0; i < A.rows; ++i) {
+        const double *row = A[i];
+        for (int j = 0; j < A.cols; ++j) {
+            // Written so that NaN fails the test.
+            if (!(std::fabs(row[j]) <= limit))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool AllBounded(const Vector &v, double limit)
+{
+    for (int i = 0; i < v.count; ++i) {
+        if (!(std::fabs(v[i]) <= limit))
+            return false;
+    }
+    return true;
+}
+
+bool InvertWellConditioned(Matrix &A)
+{
+    const double norm = NormInf(A);
+    if (!std::isfinite(norm))
+        OnMathError(MathErrorKind::Overflow);
+    if (!A.Invert())
+        return false;
+    const double inverseNorm = NormInf(A);
+    return norm * inverseNorm <= conditionLimit;
+}
+
+void CopyColumns(const Matrix &from, int firstColumn, Matrix &to)
+{
+    if (to.rows != from.rows || firstColumn < 0 || firstColumn + to.cols > from.cols)
+        MathException::Raise("CopyColumns: columns %d..%d of %s[%d][%d] do not fit %s[%d][%d]!", firstColumn,
+                             firstColumn + to.cols - 1, from.name, from.rows, from.cols, to.name, to.rows,
+                             to.cols);
+    for (int i = 0; i < to.rows; ++i) {
+        const double *source = from[i] + firstColumn;
+        double *target = to[i];
+        for (int j = 0; j < to.cols; ++j)
+            target[j] = source[j];
+    }
+}
+
+void CopyRows(const Matrix &from, int firstRow, Matrix &to)
+{
+    if (to.cols != from.cols || firstRow < 0 || firstRow + to.rows > from.rows)
+        MathException::Raise("CopyRows: rows %d..%d of %s[%d][%d] do not fit %s[%d][%d]!", firstRow,
+                             firstRow + to.rows - 1, from.name, from.rows, from.cols, to.name, to.rows,
+                             to.cols);
+    for (int i = 0; i < to.rows; ++i) {
+        const double *source = from[firstRow + i];
+        double *target = to[i];
+        for (int j = 0; j < to.cols; ++j)
+            target[j] = source[j];
+    }
+}
+
+} // namespace CalculationKernels

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "numeric/Matrix.h"
+
+// Dense matrix kernels of the calculation. The products give exactly the
+// values of the plain definitions (every C(i, j) accumulates A(i, k) * B(k, j)
+// for k ascending) but skip the terms whose multiplicand is exactly zero:
+// the topology, single-state and flexibility matrices of a frame are mostly
+// zeros, and skipping them is what keeps large frames fast. Results are new
+// matrices named "temp", like the products of Matrix.
+namespace CalculationKernels {
+
+// (sign * A) * B; sign is +1 or -1 (a negation first, then the product).
+Matrix Product(const Matrix &A, const Matrix &B, double sign = 1.0);
+// (sign * A)^T * B, without forming the transposition.
+Matrix TransposedProduct(const Matrix &A, const Matrix &B, double sign = 1.0);
+
+// Largest sum of magnitudes over the rows; NaN when an element is NaN.
+double NormInf(const Matrix &A);
+// True when every element is finite and of magnitude at most `limit`.
+bool AllBounded(const Matrix &A, double limit);
+bool AllBounded(const Vector &v, double limit);
+
+// Matrix::Invert, refused (false) also when the inverse is numerically
+// meaningless: elimination without row exchanges turns an exactly singular
+// matrix into one whose last pivots are round-off, which can pass the
+// absolute pivot test and yield an "inverse" of enormous, arbitrary values.
+// The condition number ||A|| * ||A^-1|| (infinity norm) tells them apart.
+// A matrix with an element that is not finite raises "Overflow range error".
+bool InvertWellConditioned(Matrix &A);
+// Above this condition number results would keep fewer than four digits.
+constexpr double conditionLimit = 1e12;
+
+// to(i, j) = from(i, firstColumn + j) for every element of `to`.
+void CopyColumns(const Matrix &from, int firstColumn, Matrix &to);
+// to(i, j) = from(firstRow + i, j) for every element of `to`.
+void CopyRows(const Matrix &from, int firstRow, Matrix &to);
+
+} // namespace CalculationKernels

@@ -1,0 +1,112 @@
+#include "engine/Calculation.h"
+#include "engine/CalculationKernels.h"
+#include "numeric/CalcLog.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double degreesToRadians = std::numbers::pi / 180.0;
+
+// Results beyond this magnitude could overflow when the cases are summed
+// and the reactions formed; they are treated as an overflow.
+constexpr double resultLimit = 1e300;
+
+double cleaned(double value)
+{
+    return std::fabs(value) < 1e-10 ? 0.0 : value;
+}
+
+} // namespace
+
+void Calculation::CheckResultsFinite() const
+{
+    using CalculationKernels::AllBounded;
+    const Matrix *results[] = {&SMp, &SMd, &SMt,  &SQp, &SQd, &SQt, &SNp, &SNd,
+                               &SNt, &Ud,  &Utep, &Up,  &Zp,  &Zd,  &Zt};
+    for (const Matrix *matrix : results) {
+        if (!AllBounded(*matrix, resultLimit))
+            OnMathError(MathErrorKind::Overflow);
+    }
+}
+
+void Calculation::TransferRodResults()
+{
+    Matrix *cases[] = {&SMp, &SMd, &SMt, &SQp, &SQd, &SQt, &SNp, &SNd, &SNt, &Ud, &Utep, &Up};
+    for (Matrix *matrix : cases)
+        matrix->ZeroTiny();
+
+    for (int i = 0; i < NC; ++i) {
+        Rod &rod = structure.rods[i];
+        rod.resultM = Pair(SMd[2 * i][0] + SMp[2 * i][0] + SMt[2 * i][0],
+                           SMd[2 * i + 1][0] + SMp[2 * i + 1][0] + SMt[2 * i + 1][0]);
+        rod.resultQ = Pair(SQp[2 * i][0] + SQd[i][0] + SQt[i][0], SQp[2 * i + 1][0] + SQd[i][0] + SQt[i][0]);
+        rod.resultN = Pair(SNp[2 * i][0] + SNd[i][0] + SNt[i][0], SNp[2 * i + 1][0] + SNd[i][0] + SNt[i][0]);
+    }
+    // Support rods carry only an axial force. Their moment and shear are
+    // cleared too: a rod that was a free rod in an earlier calculation would
+    // otherwise keep its old shear, which the reactions read.
+    for (int r = NC; r < NC + NC0; ++r) {
+        Rod &rod = structure.rods[r];
+        rod.resultM = Pair();
+        rod.resultQ = Pair();
+        rod.resultN = Pair(SNp[2 * r][0] + SNd[r][0] + SNt[r][0], SNp[2 * r + 1][0] + SNd[r][0] + SNt[r][0]);
+    }
+}
+
+void Calculation::TransferNodeDisplacements()
+{
+    // A support node moves by its prescribed displacement (rotation entered
+    // in degrees, reported in radians like every computed rotation). A
+    // displacement put on a free node acts nowhere and is not reported.
+    for (int k = 0; k < structure.nodes.count; ++k) {
+        Node &node = structure.nodes[k];
+        if (node.isFree == 0)
+            node.resultDisplacement =
+                Triple(node.displacement.x, node.displacement.y, node.displacement.z * degreesToRadians);
+        else
+            node.resultDisplacement = Triple();
+    }
+    for (int k = 0; k < NK; ++k) {
+        Node &node = structure.nodes[k];
+        node.resultDisplacement.x += Utep[2 * k][0] + Up[2 * k][0] + Ud[2 * k][0];
+        node.resultDisplacement.y += Utep[2 * k + 1][0] + Up[2 * k + 1][0] + Ud[2 * k + 1][0];
+    }
+    for (int j = 0; j < NG; ++j)
+        structure.nodes[G[j]].resultDisplacement.z += Zd[j][0] + Zt[j][0] + Zp[j][0];
+}
+
+void Calculation::ComputeReactions()
+{
+    IndexList rodsHere("rods at node", 1, 1);
+    for (int k = 0; k < structure.nodes.count; ++k) {
+        Node &node = structure.nodes[k];
+        node.reaction = Triple();
+        if (node.isFree != 0)
+            continue;
+        const JointType type = structure.jointAtNode(k);
+        structure.rodsAtNode(k, rodsHere);
+        for (int index = 0; index < rodsHere.count; ++index) {
+            const int r = rodsHere[index];
+            const Rod &rod = structure.rods[r];
+            // Every rod ends at a support node it touches.
+            const double M = rod.resultM.y;
+            const double Q = rod.resultQ.y;
+            const double N = rod.resultN.y;
+            const double c = structure.rodCos(r);
+            const double s = structure.rodSin(r);
+            // Force of the rod on the node: N along the rod towards its begin
+            // node, Q along the normal (-s, c).
+            const double fx = -c * N - s * Q;
+            const double fy = -s * N + c * Q;
+            if (type == JointType::Hinge || type == JointType::MovingHinge || type == JointType::Fixed) {
+                node.reaction.x -= fx;
+                node.reaction.y -= fy;
+            }
+            if (type == JointType::Fixed)
+                node.reaction.z -= M;
+        }
+        node.reaction = Triple(cleaned(node.reaction.x), cleaned(node.reaction.y), cleaned(node.reaction.z));
+    }
+}

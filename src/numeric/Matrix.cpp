@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
+#include <limits>
 #include <new>
 #include <utility>
 
@@ -64,6 +66,8 @@ void MatrixT<T>::Create(const char *matrixName, const int &matrixRows, const int
     bool sizeValid = matrixRows >= 0 && matrixCols >= 0;
     std::size_t elementCount =
         sizeValid ? static_cast<std::size_t>(matrixRows) * static_cast<std::size_t>(matrixCols) : 0;
+    if (elementCount > static_cast<std::size_t>(std::numeric_limits<std::ptrdiff_t>::max()) / sizeof(T))
+        sizeValid = false;
     T *buffer = nullptr;
     if (sizeValid && elementCount > 0)
         buffer = new (std::nothrow) T[elementCount]();

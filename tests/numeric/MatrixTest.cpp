@@ -1,0 +1,213 @@
+#include "numeric/Matrix.h"
+
+#include "NumericTestSupport.h"
+
+#include <climits>
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+#include <utility>
+
+TEST(Matrix, CreateNamesRowsAndZeroesElements)
+{
+    Matrix k("K", 3, 2);
+    EXPECT_STREQ(k.name, "K");
+    ASSERT_EQ(k.rows, 3);
+    ASSERT_EQ(k.cols, 2);
+    for (int i = 0; i < 3; ++i) {
+        char rowName[300];
+        k.rowName(i, rowName, sizeof rowName);
+        EXPECT_EQ(std::string(rowName), "K" + std::to_string(i));
+        for (int j = 0; j < 2; ++j)
+            EXPECT_EQ(k[i][j], 0.0);
+    }
+    IntMatrix a11("A11", 2, 2);
+    char rowName[16];
+    a11.rowName(1, rowName, sizeof rowName);
+    EXPECT_STREQ(rowName, "A111");
+
+    EXPECT_EQ(RaisedMessage([&] { k.Create("K", 3, 2); }),
+              "Matrix::Create: matrix K[3][2] is already initialized!");
+
+    k.Free();
+    EXPECT_EQ(k.rows, 0);
+    EXPECT_EQ(k.cols, 0);
+    EXPECT_STREQ(k.name, "");
+    k.Create("K2", 1, 4);
+    EXPECT_EQ(k.cols, 4);
+}
+
+TEST(Matrix, UnsizedOrUnnamedConstructionStaysEmpty)
+{
+    struct Case {
+        const char *name;
+        int rows;
+        int cols;
+    };
+    for (Case c : {Case{"temp", 0, 5}, Case{"temp", 5, 0}, Case{nullptr, 2, 2}}) {
+        Matrix m(c.name, c.rows, c.cols);
+        EXPECT_EQ(m.rows, 0);
+        EXPECT_EQ(m.cols, 0);
+        EXPECT_EQ(m.data, nullptr);
+        Matrix copy(m);
+        EXPECT_EQ(copy.rows, 0);
+        EXPECT_EQ(copy.cols, 0);
+    }
+}
+
+TEST(Matrix, ImpossibleSizesRaiseTheAllocationMessage)
+{
+    EXPECT_EQ(RaisedMessage([] { Matrix m("Huge", INT_MAX, INT_MAX); }),
+              "Matrix::Create: memory allocation error for Matrix Huge[2147483647][2147483647]!");
+    Matrix negative;
+    EXPECT_EQ(RaisedMessage([&] { negative.Create("N", -2, 3); }),
+              "Matrix::Create: memory allocation error for Matrix N[-2][3]!");
+    // A failed Create leaves no sizes behind, so the matrix can be created.
+    EXPECT_EQ(negative.rows, 0);
+    negative.Create("N", 2, 3);
+    EXPECT_EQ(negative.rows, 2);
+}
+
+TEST(Matrix, SizeMismatchMessagesNameOperationAndOperands)
+{
+    Matrix a("A", 2, 3), b("B", 3, 2), c("C", 2, 3);
+    struct Case {
+        std::function<void()> call;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {[&] { b = a; }, "Matrix::Operator =: matrices B[3][2] and A[2][3] must have same size!"},
+        {[&] { b = a * b; }, "Matrix::Operator =: matrices B[3][2] and temp[2][2] must have same size!"},
+        {[&] { (void)(a + b); }, "Matrix::Operator +: matrices A[2][3] and B[3][2] must have same size!"},
+        {[&] { (void)(a - b); }, "Matrix::Operator -: matrices A[2][3] and B[3][2] must have same size!"},
+        {[&] { (void)(a * c); }, "Matrix::Operator *: matrices A[2][3] and C[2][3] must have same size!"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(RaisedMessage(c.call), c.expected);
+    IntMatrix ia("IA", 1, 2), ib("IB", 2, 1);
+    EXPECT_EQ(RaisedMessage([&] { ia = ib; }),
+              "Matrix::Operator =: matrices IA[1][2] and IB[2][1] must have same size!");
+}
+
+TEST(Matrix, ArithmeticResultsAreNamedTemporaries)
+{
+    Matrix a = MakeMatrix<double>("A", {{1, 2, 3}, {4, 5, 6}});
+    Matrix b = MakeMatrix<double>("B", {{0.5, -1, 0}, {2, 0, -6}});
+
+    Matrix sum = a + b;
+    Matrix difference = a - b;
+    Matrix negation = -a;
+    EXPECT_STREQ(sum.name, "temp");
+    EXPECT_STREQ(difference.name, "temp");
+    EXPECT_STREQ(negation.name, "Temp '-'");
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j) {
+            EXPECT_EQ(sum[i][j], a[i][j] + b[i][j]);
+            EXPECT_EQ(difference[i][j], a[i][j] - b[i][j]);
+            EXPECT_EQ(negation[i][j], -a[i][j]);
+        }
+
+    Matrix c = MakeMatrix<double>("C", {{1, 0, 2, -1}, {0, 1, 1, 0}, {3, -2, 0, 1}});
+    Matrix product = a * c;
+    EXPECT_STREQ(product.name, "temp");
+    ASSERT_EQ(product.rows, 2);
+    ASSERT_EQ(product.cols, 4);
+    const double expected[2][4] = {{10, -4, 4, 2}, {22, -7, 13, 2}};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 4; ++j)
+            EXPECT_EQ(product[i][j], expected[i][j]) << i << "," << j;
+
+    Matrix transposed = a.Transpose();
+    EXPECT_STREQ(transposed.name, "temp");
+    ASSERT_EQ(transposed.rows, 3);
+    ASSERT_EQ(transposed.cols, 2);
+    EXPECT_EQ(transposed[2][1], 6.0);
+    EXPECT_EQ(transposed[0][1], 4.0);
+
+    // Assigning a result keeps the target's name; the operands are untouched.
+    Matrix target("Target", 2, 3);
+    target = a + b;
+    EXPECT_STREQ(target.name, "Target");
+    EXPECT_EQ(target[1][2], 0.0);
+    EXPECT_EQ(a[1][2], 6.0);
+}
+
+// Each element of a product is the sum over k in ascending order from 0;
+// skipping zero factors and walking rows must not change a single bit.
+TEST(Matrix, ProductKeepsTheSummationOrderOfEveryElement)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> value(-1e3, 1e3);
+    std::uniform_int_distribution<int> third(0, 2);
+    Matrix a("A", 17, 23), b("B", 23, 11);
+    for (Matrix *m : {&a, &b})
+        for (int i = 0; i < m->rows; ++i)
+            for (int j = 0; j < m->cols; ++j)
+                (*m)[i][j] = third(random) == 0 ? 0.0 : value(random) * std::pow(10.0, third(random) * 4 - 4);
+    Matrix reference("reference", 17, 11);
+    for (int i = 0; i < 17; ++i)
+        for (int j = 0; j < 11; ++j) {
+            double sum = 0.0;
+            for (int k = 0; k < 23; ++k)
+                sum += a[i][k] * b[k][j];
+            reference[i][j] = sum;
+        }
+    std::string where;
+    EXPECT_TRUE(SameElements(a * b, reference, &where)) << where;
+
+    IntMatrix ia = MakeMatrix<int>("IA", {{1, -1, 0}, {0, 2, 3}});
+    IntMatrix ib = MakeMatrix<int>("IB", {{1, 0}, {4, -1}, {0, 5}});
+    IntMatrix iproduct = ia * ib;
+    EXPECT_TRUE(SameElements(iproduct, MakeMatrix<int>("expected", {{-3, 1}, {8, 13}}), &where)) << where;
+}
+
+TEST(Matrix, CopiesAreDeepAndMovesKeepNames)
+{
+    Matrix a = MakeMatrix<double>("A", {{1, 2}, {3, 4}});
+    Matrix copy(a);
+    EXPECT_STREQ(copy.name, "A");
+    copy[0][0] = 100.0;
+    EXPECT_EQ(a[0][0], 1.0);
+
+    Matrix moved(std::move(copy));
+    EXPECT_STREQ(moved.name, "A");
+    EXPECT_EQ(moved[0][0], 100.0);
+    EXPECT_EQ(copy.rows, 0);
+
+    // A sized matrix without a name is still copied in full.
+    Matrix unnamed("", 1, 2);
+    unnamed[0][1] = 5.0;
+    Matrix unnamedCopy(unnamed);
+    ASSERT_EQ(unnamedCopy.cols, 2);
+    EXPECT_EQ(unnamedCopy[0][1], 5.0);
+
+    Matrix &alias = a;
+    a = alias;
+    EXPECT_EQ(a[1][1], 4.0);
+}
+
+TEST(Matrix, IdentityZerosAndTinyValues)
+{
+    Matrix wide("W", 2, 3);
+    wide[0][2] = 7.0;
+    EXPECT_TRUE(wide.SetIdentity());
+    const double expected[2][3] = {{1, 0, 0}, {0, 1, 0}};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(wide[i][j], expected[i][j]);
+
+    EXPECT_FALSE(wide.HasNoZeros());
+    Matrix full = MakeMatrix<double>("AL", {{1, -1e-10}, {2, 3}});
+    EXPECT_TRUE(full.HasNoZeros());
+    full[1][0] = 9e-11;
+    EXPECT_FALSE(full.HasNoZeros());
+    Matrix empty;
+    EXPECT_TRUE(empty.HasNoZeros());
+
+    Matrix tiny = MakeMatrix<double>("T", {{1e-10, -1e-10, 1.0000001e-10}, {-2e-10, 1e-300, 5.0}});
+    tiny.ZeroTiny();
+    const double cleaned[2][3] = {{0, 0, 1.0000001e-10}, {-2e-10, 0, 5}};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(tiny[i][j], cleaned[i][j]) << i << "," << j;
+}

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libx11-dev
     fonts-dejavu-core
     xvfb xauth xdotool imagemagick poppler-utils
     dpkg-dev file locales

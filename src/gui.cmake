@@ -23,6 +23,14 @@ add_library(ruvogui STATIC ${RUVO_GUI_SOURCES} ${RUVO_GUI_HEADERS})
 target_include_directories(ruvogui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(ruvogui PUBLIC ruvocore Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
 
+# The status bar's lock indicators read the keyboard state from X11 when it
+# is there; without it they stay grey.
+find_package(X11 QUIET)
+if(X11_FOUND)
+    target_link_libraries(ruvogui PRIVATE X11::X11)
+    target_compile_definitions(ruvogui PRIVATE RUVO_HAVE_X11)
+endif()
+
 # Icons, cursors, help pages and pictures under ":/icons/...", ":/cursors/...",
 # ":/help/..." and ":/images/...". The target form keeps the resources in the
 # static library (an AUTORCC .qrc object would be dropped by the linker).

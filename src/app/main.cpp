@@ -1,25 +1,44 @@
 // Start-up of the desktop program: the application, the C numeric locale,
-// the settings, the main window and the command line.
+// the settings, the error box, the main window and the command line.
 
+#include "app/GuardedApplication.h"
+#include "app/MainFrame.h"
+#include "app/SettingsStore.h"
+#include "dialogs/ErrorBox.h"
 #include "document/RuvoDoc.h"
-#include "view/RuvoView.h"
+#include "numeric/CalcLog.h"
 
-#include <QApplication>
-#include <QMainWindow>
-
+#include <QCommandLineParser>
+#include <QIcon>
 #include <clocale>
 
 int main(int argc, char **argv)
 {
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     // QApplication has set the user's locale; files and logs need the C one.
     std::setlocale(LC_NUMERIC, "C");
+    QApplication::setOrganizationName(SettingsStore::organizationName());
+    QApplication::setApplicationName(SettingsStore::applicationName());
+    QApplication::setApplicationVersion(QStringLiteral("2.1.1"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ruvo.svg")));
 
-    RuvoDoc document;
-    QMainWindow window;
-    window.setCentralWidget(new RuvoView(&document, &window));
-    document.newDocument();
-    window.resize(640, 480);
-    window.show();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Руво: расчет плоских рам"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Файл конструкции (*.str)"));
+    parser.process(application);
+
+    SetLogFilePath(DefaultLogFilePath());
+    SetErrorReporter(ErrorBox::reporter());
+    SettingsStore::LoadSettings();
+
+    MainFrame frame;
+    const QStringList files = parser.positionalArguments();
+    // A file that cannot be opened leaves the new, empty structure.
+    frame.document()->newDocument();
+    if (!files.isEmpty())
+        frame.openFile(files.first());
+    frame.showAtStart();
     return application.exec();
 }

@@ -21,7 +21,8 @@ ErrorBox::ErrorBox(const QString &headline, const QString &reason, QWidget *pare
 
     auto *icon = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize, iconSize));
+    icon->setPixmap(
+        style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize, iconSize));
     icon->setAlignment(Qt::AlignTop);
 
     QFont bold = headlineLabel->font();
@@ -51,16 +52,23 @@ ErrorBox::ErrorBox(const QString &headline, const QString &reason, QWidget *pare
     setMinimumWidth(360);
 }
 
-QString ErrorBox::headline() const { return headlineLabel->text(); }
+QString ErrorBox::headline() const
+{
+    return headlineLabel->text();
+}
 
-QString ErrorBox::reason() const { return reasonLabel->text(); }
+QString ErrorBox::reason() const
+{
+    return reasonLabel->text();
+}
 
 ErrorReporter ErrorBox::reporter()
 {
     return [](const std::string &headline, const std::string &reason) {
         // The calculation shows the wait cursor; the box needs the arrow.
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        ErrorBox box(QString::fromStdString(headline), QString::fromStdString(reason), QApplication::activeWindow());
+        ErrorBox box(QString::fromStdString(headline), QString::fromStdString(reason),
+                     QApplication::activeWindow());
         box.exec();
         QGuiApplication::restoreOverrideCursor();
     };

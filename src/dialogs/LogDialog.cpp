@@ -10,7 +10,8 @@ namespace {
 constexpr int LogMargin = 10; // pixels between the text box and the window edges
 }
 
-LogDialog::LogDialog(const QString &log, QWidget *parent) : QDialog(parent), text(MakeReadOnlyTextBox(log, this))
+LogDialog::LogDialog(const QString &log, QWidget *parent)
+    : QDialog(parent), text(MakeReadOnlyTextBox(log, this))
 {
     setWindowTitle(QStringLiteral("Журнал расчета"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/ruvo.svg")));

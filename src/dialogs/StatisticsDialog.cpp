@@ -35,6 +35,12 @@ StatisticsDialog::StatisticsDialog(const QString &nodeCount, const QString &rodC
     layout->addWidget(MakeOkHelpButtons(this, StatisticsHelpContext));
 }
 
-QString StatisticsDialog::nodeCount() const { return nodes->text(); }
+QString StatisticsDialog::nodeCount() const
+{
+    return nodes->text();
+}
 
-QString StatisticsDialog::rodCount() const { return rods->text(); }
+QString StatisticsDialog::rodCount() const
+{
+    return rods->text();
+}

@@ -7,13 +7,12 @@
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
 
-#include <QFile>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
-
 #include <cstdio>
 #include <string>
 
@@ -21,7 +20,7 @@ namespace {
 
 // Message ids of the string table.
 constexpr int CalculationTimeMessage = 50104; // "Время расчета: %10.5g секунд"
-constexpr int FileOpenErrorMessage = 50218;   // "Ошибка открытия файла!\tФайл %s не может быть открыт"
+constexpr int FileOpenErrorMessage = 50218; // "Ошибка открытия файла!\tФайл %s не может быть открыт"
 
 // Shows the wait cursor for as long as the object lives, also when a
 // calculation leaves by an exception.
@@ -100,7 +99,8 @@ bool RuvoDoc::saveFile(const QString &filePath)
     QSaveFile file(filePath);
     bool written = file.open(QIODevice::WriteOnly);
     if (written)
-        written = file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+        written =
+            file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
     if (written)
         written = file.commit();
     else
@@ -191,9 +191,15 @@ void RuvoDoc::saveUndoState()
     redoState->clear();
 }
 
-bool RuvoDoc::canUndo() const { return undoState && undoState->elementCount() > 0; }
+bool RuvoDoc::canUndo() const
+{
+    return undoState && undoState->elementCount() > 0;
+}
 
-bool RuvoDoc::canRedo() const { return redoState && redoState->elementCount() > 0; }
+bool RuvoDoc::canRedo() const
+{
+    return redoState && redoState->elementCount() > 0;
+}
 
 void RuvoDoc::undo()
 {
@@ -225,7 +231,10 @@ void RuvoDoc::redo()
     structureChanged();
 }
 
-void RuvoDoc::deselectAll() { structure.deselectAll(); }
+void RuvoDoc::deselectAll()
+{
+    structure.deselectAll();
+}
 
 void RuvoDoc::selectNode(int node, bool flag)
 {
@@ -243,4 +252,7 @@ void RuvoDoc::selectRod(int rod, bool flag)
         structure.rods[rod].deselect();
 }
 
-void RuvoDoc::updateAllViews(int hint) { emit viewsUpdated(hint); }
+void RuvoDoc::updateAllViews(int hint)
+{
+    emit viewsUpdated(hint);
+}

@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <memory>
 
 // The single document: the structure being edited, its file, the modified

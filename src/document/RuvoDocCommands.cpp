@@ -117,7 +117,8 @@ void RuvoDoc::selectRods(RodDirection direction)
 
 bool RuvoDoc::startCalculator()
 {
-    static const char *const calculators[] = {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
+    static const char *const calculators[] = {"gnome-calculator", "kcalc", "galculator", "mate-calc",
+                                              "xcalc"};
     for (const char *name : calculators) {
         const QString program = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (!program.isEmpty())

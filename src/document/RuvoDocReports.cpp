@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QFile>
-
 #include <new>
 
 namespace {

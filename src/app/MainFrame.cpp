@@ -1,0 +1,434 @@
+#include "app/MainFrame.h"
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/ExceptionGuard.h"
+#include "app/KeyLocks.h"
+#include "app/RuvoApp.h"
+#include "app/SettingsStore.h"
+#include "document/RuvoDoc.h"
+#include "numeric/Messages.h"
+#include "view/RuvoView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QIcon>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+constexpr int ReadyMessage = 57345;     // "Готов"
+constexpr int CoordinatePaneWidth = 60; // pixels
+constexpr int IndicatorPaneWidth = 40;  // pixels
+// The framework refreshes tool bars when idle; state that changes without a
+// command (a mode left with Escape) shows up within this time.
+constexpr int IdleUpdateInterval = 500; // ms
+
+constexpr int Separator = 0;
+
+const std::vector<int> MainToolBarIds = {Command::FileNew,
+                                         Command::FileOpen,
+                                         Command::FileSave,
+                                         Separator,
+                                         Command::FilePrint,
+                                         Command::FilePrintPreview,
+                                         Separator,
+                                         Command::EditUndo,
+                                         Command::EditRedo,
+                                         Separator,
+                                         Command::ZoomIn,
+                                         Command::ZoomOut,
+                                         Command::FitAll,
+                                         Separator,
+                                         Command::ShowGrid,
+                                         Command::ShowNumbers,
+                                         Command::ShowLoads,
+                                         Command::ShowValues,
+                                         Separator,
+                                         Command::ShowMoments,
+                                         Command::ShowShear,
+                                         Command::ShowAxial,
+                                         Command::ShowDisplacements,
+                                         Separator,
+                                         Command::ShowReactions,
+                                         Separator,
+                                         Command::Results,
+                                         Separator,
+                                         Command::Options,
+                                         Separator,
+                                         Command::About,
+                                         Command::HelpContents,
+                                         Separator,
+                                         Command::WebSite};
+
+const std::vector<int> ModeToolBarIds = {Command::ModeEdit,
+                                         Command::ModeDelete,
+                                         Separator,
+                                         Command::ModeSupportNode,
+                                         Command::ModeFreeNode,
+                                         Command::ModeRod,
+                                         Separator,
+                                         Command::ModeForce,
+                                         Command::ModeDistributedLoad,
+                                         Command::ModeMoment,
+                                         Separator,
+                                         Command::ModeTemperature,
+                                         Command::ModeDisplacement};
+
+QLabel *MakePane(const QString &text, int width, QWidget *parent)
+{
+    auto *pane = new QLabel(text, parent);
+    pane->setFixedWidth(width);
+    pane->setAlignment(Qt::AlignCenter);
+    return pane;
+}
+
+} // namespace
+
+MainFrame::MainFrame(QWidget *parent)
+    : QMainWindow(parent), doc(new RuvoDoc(this)), app(new RuvoApp(this)),
+      structureView(new RuvoView(doc, this))
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    setCentralWidget(structureView);
+    setAcceptDrops(true);
+    setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
+
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+
+    connect(doc, &RuvoDoc::titleChanged, this, &MainFrame::updateTitle);
+    connect(doc, &RuvoDoc::modifiedChanged, this, &MainFrame::updateActions);
+    connect(doc, &RuvoDoc::viewsUpdated, this, &MainFrame::updateActions);
+    connect(doc, &RuvoDoc::statusMessage, this, &MainFrame::setStatusText);
+    connect(structureView, &RuvoView::statusMessage, this, &MainFrame::setStatusText);
+    connect(structureView, &RuvoView::coordinatesChanged, this, &MainFrame::setCoordinates);
+    connect(app, &RuvoApp::statusMessage, this, &MainFrame::setStatusText);
+    connect(app, &RuvoApp::repaintRequested, this, [this] {
+        // The scroll area's own viewport widget is the painted canvas.
+        static_cast<QAbstractScrollArea *>(structureView)->viewport()->update();
+    });
+
+    auto *idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, &MainFrame::updateActions);
+    idle->start(IdleUpdateInterval);
+
+    restorePlacement();
+    {
+        QSettings store(SettingsStore::organizationName(), SettingsStore::applicationName());
+        recent.load(store);
+    }
+    updateRecentFileActions();
+    updateTitle();
+    updateActions();
+}
+
+MainFrame::~MainFrame() = default;
+
+void MainFrame::createActions()
+{
+    for (const CommandInfo &command : CommandTable()) {
+        auto *action = new QAction(QString::fromUtf8(command.text), this);
+        const int id = command.id;
+        const QStringList prompt = QString::fromUtf8(command.prompt).split(QLatin1Char('\n'));
+        action->setStatusTip(prompt.value(0));
+        action->setToolTip(prompt.value(1, prompt.value(0)));
+        if (*command.shortcuts != '\0')
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(command.shortcuts)));
+        if (*command.icon != '\0')
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(command.icon))));
+        action->setCheckable(command.checkable);
+        action->setData(id);
+        connect(action, &QAction::triggered, this, [this, id] {
+            routeCommand(id);
+            updateActions();
+        });
+        actions.insert(id, action);
+        // Every action belongs to the window, so the accelerators of commands
+        // outside the menus (Alt+D, the clipboard keys) work too.
+        addAction(action);
+    }
+}
+
+QMenu *MainFrame::addCommandMenu(QMenu *menu, const std::vector<int> &ids)
+{
+    for (int id : ids) {
+        if (id == Separator)
+            menu->addSeparator();
+        else
+            menu->addAction(action(id));
+    }
+    connect(menu, &QMenu::aboutToShow, this, &MainFrame::updateActions);
+    return menu;
+}
+
+void MainFrame::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    addCommandMenu(file,
+                   {Command::FileNew, Command::FileOpen, Command::FileSave, Command::FileSaveAs, Separator,
+                    Command::FilePrint, Command::FilePrintPreview, Command::FilePrintSetup, Separator});
+    for (int i = 0; i < RecentFiles::MaximumCount; ++i) {
+        QAction *recentAction = action(Command::FileMru1 + i);
+        file->addAction(recentAction);
+        // The list's entries open their own file; they are not routed.
+        disconnect(recentAction, &QAction::triggered, this, nullptr);
+        connect(recentAction, &QAction::triggered, this, [this, i] {
+            RunGuarded([this, i] { openRecentFile(i); });
+            updateActions();
+        });
+    }
+    noRecentFiles = file->addAction(QStringLiteral("Последние файлы"));
+    noRecentFiles->setEnabled(false);
+    file->addSeparator();
+    file->addAction(action(Command::AppExit));
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Правка"));
+    addCommandMenu(
+        edit, {Command::EditUndo, Command::EditRedo, Separator, Command::SelectAll, Command::DeselectAll});
+    addCommandMenu(edit->addMenu(QStringLiteral("Выделить")),
+                   {Command::SelectAllNodes, Command::SelectAllRods, Command::SelectHorizontalRods,
+                    Command::SelectVerticalRods});
+
+    addCommandMenu(menuBar()->addMenu(QStringLiteral("&Вид")),
+                   {Command::ShowGrid, Command::ShowNumbers, Command::ShowLoads, Command::ShowValues,
+                    Separator, Command::ShowMoments, Command::ShowShear, Command::ShowAxial, Separator,
+                    Command::ShowDisplacements, Command::ShowReactions, Separator, Command::ZoomIn,
+                    Command::ZoomOut, Command::FitAll, Separator, Command::ViewToolbar,
+                    Command::ViewStatusBar});
+    addCommandMenu(menuBar()->addMenu(QStringLiteral("&Режим")),
+                   {Command::ModeSupportNode, Command::ModeFreeNode, Command::ModeRod, Command::ModeForce,
+                    Command::ModeDistributedLoad, Command::ModeMoment, Separator, Command::ModeEdit});
+    addCommandMenu(menuBar()->addMenu(QStringLiteral("&Настройки")),
+                   {Command::Results, Command::ShowLog, Separator, Command::Calculator, Separator,
+                    Command::Statistics, Command::Options});
+    addCommandMenu(menuBar()->addMenu(QStringLiteral("&Справка")),
+                   {Command::HelpContents, Command::Tutorial, Separator, Command::TechnicalSupport,
+                    Command::WebSite, Separator, Command::About});
+}
+
+QToolBar *MainFrame::createToolBar(const QString &title, const QString &name, const std::vector<int> &ids)
+{
+    auto *bar = new QToolBar(title, this);
+    bar->setObjectName(name);
+    bar->setIconSize(QSize(18, 18));
+    bar->setAllowedAreas(Qt::AllToolBarAreas);
+    bar->setMovable(true);
+    bar->setFloatable(true);
+    for (int id : ids) {
+        if (id == Separator)
+            bar->addSeparator();
+        else
+            bar->addAction(action(id));
+    }
+    return bar;
+}
+
+void MainFrame::createToolBars()
+{
+    mainBar = createToolBar(QStringLiteral("Инструменты"), QStringLiteral("MainToolBar"), MainToolBarIds);
+    modeBar = createToolBar(QStringLiteral("Режимы"), QStringLiteral("ModeToolBar"), ModeToolBarIds);
+    addToolBar(Qt::TopToolBarArea, mainBar);
+    addToolBar(Qt::LeftToolBarArea, modeBar);
+}
+
+void MainFrame::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    // Pane 0 is a widget, not a status-bar message: menu prompts cover it
+    // while a menu is open, and its text comes back afterwards.
+    messagePane = new QLabel(QString::fromUtf8(LoadString(ReadyMessage)), bar);
+    messagePane->setMinimumWidth(1);
+    bar->addWidget(messagePane, 1);
+    xPane = MakePane(QStringLiteral("0.0"), CoordinatePaneWidth, bar);
+    yPane = MakePane(QStringLiteral("0.0"), CoordinatePaneWidth, bar);
+    bar->addPermanentWidget(xPane);
+    bar->addPermanentWidget(yPane);
+    const char *const indicators[] = {"CAP", "NUM", "SCRL"};
+    for (int i = 0; i < 3; ++i) {
+        lockPanes[i] = MakePane(QString::fromLatin1(indicators[i]), IndicatorPaneWidth, bar);
+        lockPanes[i]->setEnabled(false);
+        bar->addPermanentWidget(lockPanes[i]);
+    }
+}
+
+void MainFrame::addCommandTarget(CommandTarget *target)
+{
+    extraTargets.push_back(target);
+}
+
+bool MainFrame::routeCommand(int id)
+{
+    bool handled = false;
+    RunGuarded([&] {
+        std::vector<CommandTarget *> targets = {structureView, doc, app};
+        targets.insert(targets.end(), extraTargets.begin(), extraTargets.end());
+        targets.push_back(this);
+        for (CommandTarget *target : targets) {
+            if (target->onCommand(id)) {
+                handled = true;
+                return;
+            }
+        }
+    });
+    return handled;
+}
+
+void MainFrame::updateActions()
+{
+    std::vector<CommandTarget *> targets = {structureView, doc, app};
+    targets.insert(targets.end(), extraTargets.begin(), extraTargets.end());
+    targets.push_back(this);
+    RunGuarded([&] {
+        for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
+            const int id = it.key();
+            if (id >= Command::FileMru1 && id < Command::FileMru1 + RecentFiles::MaximumCount)
+                continue; // shown or hidden with the list itself
+            CommandState state;
+            bool owned = false;
+            for (CommandTarget *target : targets) {
+                state = CommandState();
+                if (target->updateCommand(id, state)) {
+                    owned = true;
+                    break;
+                }
+            }
+            // A command nobody handles stays grey.
+            it.value()->setEnabled(owned && state.enabled);
+            if (it.value()->isCheckable())
+                it.value()->setChecked(owned && state.checked);
+        }
+    });
+
+    if (const std::optional<KeyLockState> locks = QueryKeyLocks()) {
+        lockPanes[0]->setEnabled(locks->caps);
+        lockPanes[1]->setEnabled(locks->num);
+        lockPanes[2]->setEnabled(locks->scroll);
+    }
+}
+
+bool MainFrame::onCommand(int id)
+{
+    switch (id) {
+    case Command::FileNew:
+        newFile();
+        return true;
+    case Command::FileOpen:
+        openFileWithDialog();
+        return true;
+    case Command::FileSave:
+        save();
+        return true;
+    case Command::FileSaveAs:
+        saveAsWithDialog();
+        return true;
+    case Command::AppExit:
+        close();
+        return true;
+    case Command::ViewToolbar:
+        mainBar->setVisible(mainBar->isHidden());
+        return true;
+    case Command::ViewStatusBar:
+        statusBar()->setVisible(statusBar()->isHidden());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainFrame::updateCommand(int id, CommandState &state)
+{
+    switch (id) {
+    case Command::FileNew:
+    case Command::FileOpen:
+    case Command::FileSave:
+    case Command::FileSaveAs:
+    case Command::AppExit:
+        state.enabled = true;
+        return true;
+    case Command::ViewToolbar:
+        state.checked = !mainBar->isHidden();
+        return true;
+    case Command::ViewStatusBar:
+        state.checked = !statusBar()->isHidden();
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString MainFrame::statusText() const
+{
+    return messagePane->text();
+}
+
+QString MainFrame::coordinateText(int axis) const
+{
+    return axis == 0 ? xPane->text() : yPane->text();
+}
+
+void MainFrame::setStatusText(const QString &text)
+{
+    messagePane->setText(text);
+}
+
+void MainFrame::setCoordinates(const QString &x, const QString &y)
+{
+    xPane->setText(x.trimmed());
+    yPane->setText(y.trimmed());
+}
+
+void MainFrame::updateTitle()
+{
+    setWindowTitle(doc->title() + QStringLiteral(" - Руво"));
+}
+
+void MainFrame::closeEvent(QCloseEvent *event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    savePlacement();
+    event->accept();
+}
+
+void MainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void MainFrame::dropEvent(QDropEvent *event)
+{
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        event->acceptProposedAction();
+        // Opened after the drop has finished, so the prompt does not hold
+        // the dragging program.
+        const QString path = url.toLocalFile();
+        QTimer::singleShot(0, this, [this, path] {
+            RunGuarded([this, &path] { openFile(path); });
+            updateActions();
+        });
+        return;
+    }
+}

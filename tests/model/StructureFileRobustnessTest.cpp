@@ -59,8 +59,9 @@ void ReadAndCheck(const std::string &text)
     EXPECT_TRUE(ReadStructure(again, written).ok) << written;
     EXPECT_EQ(again.nodes.count, model.nodes.count);
     EXPECT_EQ(again.rods.count, model.rods.count);
-    if (result.ok)
+    if (result.ok) {
         EXPECT_EQ(WriteStructure(again), written);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "numeric/Matrix.h"
 
 #include "model/MathException.h"
+#include "numeric/RowKernels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -133,27 +134,35 @@ template <typename T> MatrixT<T> MatrixT<T>::operator-(const MatrixT &other) con
     return difference;
 }
 
-// Each C(i, j) is summed over k in ascending order, starting from 0. The
-// loops run i-k-j so that rows are walked contiguously; a term whose left
-// factor is exactly zero adds nothing and is skipped.
+// Each C(i, j) is summed over k in ascending order, starting from 0. Rows
+// are walked contiguously (i-k-j), and the work is cut into column strips
+// and runs of k so that the part of B in use stays in the cache; the runs of
+// k are taken in ascending order, so every element still receives its terms
+// in the order k = 0, 1, 2, ... A term whose left factor is exactly zero adds
+// nothing and is skipped.
 template <typename T> MatrixT<T> MatrixT<T>::operator*(const MatrixT &other) const
 {
     if (cols != other.rows)
         raiseSizeMismatch("Operator *", name, rows, cols, other.name, other.rows, other.cols);
     MatrixT product("temp", rows, other.cols);
     const int resultCols = other.cols;
-    if (resultCols == 0)
+    if (resultCols == 0 || rows == 0)
         return product;
-    for (int i = 0; i < rows; ++i) {
-        T *target = product[i];
-        const T *left = (*this)[i];
-        for (int k = 0; k < cols; ++k) {
-            const T factor = left[k];
-            if (factor == T(0))
-                continue;
-            const T *right = other[k];
-            for (int j = 0; j < resultCols; ++j)
-                target[j] += factor * right[j];
+    constexpr int stripWidth = 512;
+    constexpr int runLength = 64;
+    for (int j0 = 0; j0 < resultCols; j0 += stripWidth) {
+        const int width = std::min(stripWidth, resultCols - j0);
+        for (int k0 = 0; k0 < cols; k0 += runLength) {
+            const int k1 = std::min(cols, k0 + runLength);
+            for (int i = 0; i < rows; ++i) {
+                T *target = product[i] + j0;
+                const T *left = (*this)[i];
+                for (int k = k0; k < k1; ++k) {
+                    const T factor = left[k];
+                    if (factor != T(0))
+                        rowkernels::AddScaled(target, other[k] + j0, factor, width);
+                }
+            }
         }
     }
     return product;

@@ -3,7 +3,9 @@
 
 #include "model/MathException.h"
 #include "numeric/Matrix.h"
+#include "numeric/RowKernels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -50,11 +52,8 @@ template <typename T> bool MatrixT<T>::MakeUpperTriangle(MatrixT &companion)
             const T f = row[k] / pivot;
             if (f == T(0))
                 continue;
-            for (int j = 0; j < n; ++j)
-                row[j] -= f * pivotRow[j];
-            T *companionRow = companion[i];
-            for (int j = first; j <= last; ++j)
-                companionRow[j] -= f * companionPivotRow[j];
+            rowkernels::SubtractScaled(row, pivotRow, f, n);
+            rowkernels::SubtractScaled(companion[i] + first, companionPivotRow + first, f, last - first + 1);
         }
     }
     return true;
@@ -107,22 +106,25 @@ template <typename T> bool MatrixT<T>::Invert()
         return false;
     if (!HasNonZeroDiagonal())
         return false;
-    std::vector<T> sums(static_cast<std::size_t>(n));
-    for (int i = n - 1; i >= 0; --i) {
-        const T *row = (*this)[i];
-        std::fill(sums.begin(), sums.end(), T(0));
-        for (int j = n - 1; j > i; --j) {
-            const T factor = row[j];
-            if (factor == T(0))
-                continue;
-            const T *solved = inverse[j];
-            for (int c = 0; c < n; ++c)
-                sums[c] += factor * solved[c];
+    // Strips of columns of X are solved one after the other, so that the
+    // rows of the strip already solved stay in the cache.
+    constexpr int stripWidth = 64;
+    std::vector<T> sums(static_cast<std::size_t>(std::min(n, stripWidth)));
+    for (int c0 = 0; c0 < n; c0 += stripWidth) {
+        const int width = std::min(stripWidth, n - c0);
+        for (int i = n - 1; i >= 0; --i) {
+            const T *row = (*this)[i];
+            std::fill(sums.begin(), sums.end(), T(0));
+            for (int j = n - 1; j > i; --j) {
+                const T factor = row[j];
+                if (factor != T(0))
+                    rowkernels::AddScaled(sums.data(), inverse[j] + c0, factor, width);
+            }
+            const T *right = unit[i] + c0;
+            T *target = inverse[i] + c0;
+            for (int c = 0; c < width; ++c)
+                target[c] = (right[c] - sums[c]) / row[i];
         }
-        const T *right = unit[i];
-        T *target = inverse[i];
-        for (int c = 0; c < n; ++c)
-            target[c] = (right[c] - sums[c]) / row[i];
     }
     *this = std::move(inverse);
     return true;

@@ -139,22 +139,30 @@ TEST(Matrix, ProductKeepsTheSummationOrderOfEveryElement)
     std::mt19937 random(7);
     std::uniform_real_distribution<double> value(-1e3, 1e3);
     std::uniform_int_distribution<int> third(0, 2);
-    Matrix a("A", 17, 23), b("B", 23, 11);
-    for (Matrix *m : {&a, &b})
-        for (int i = 0; i < m->rows; ++i)
-            for (int j = 0; j < m->cols; ++j)
-                (*m)[i][j] = third(random) == 0 ? 0.0 : value(random) * std::pow(10.0, third(random) * 4 - 4);
-    Matrix reference("reference", 17, 11);
-    for (int i = 0; i < 17; ++i)
-        for (int j = 0; j < 11; ++j) {
-            double sum = 0.0;
-            for (int k = 0; k < 23; ++k)
-                sum += a[i][k] * b[k][j];
-            reference[i][j] = sum;
-        }
-    std::string where;
-    EXPECT_TRUE(SameElements(a * b, reference, &where)) << where;
+    struct Size {
+        int rows, inner, cols;
+    };
+    // Small products and ones wider and deeper than a cache strip.
+    for (Size size : {Size{17, 23, 11}, Size{1, 1, 1}, Size{9, 150, 600}, Size{3, 700, 5}}) {
+        Matrix a("A", size.rows, size.inner), b("B", size.inner, size.cols);
+        for (Matrix *m : {&a, &b})
+            for (int i = 0; i < m->rows; ++i)
+                for (int j = 0; j < m->cols; ++j)
+                    (*m)[i][j] =
+                        third(random) == 0 ? 0.0 : value(random) * std::pow(10.0, third(random) * 4 - 4);
+        Matrix reference("reference", size.rows, size.cols);
+        for (int i = 0; i < size.rows; ++i)
+            for (int j = 0; j < size.cols; ++j) {
+                double sum = 0.0;
+                for (int k = 0; k < size.inner; ++k)
+                    sum += a[i][k] * b[k][j];
+                reference[i][j] = sum;
+            }
+        std::string where;
+        EXPECT_TRUE(SameElements(a * b, reference, &where)) << size.inner << " " << where;
+    }
 
+    std::string where;
     IntMatrix ia = MakeMatrix<int>("IA", {{1, -1, 0}, {0, 2, 3}});
     IntMatrix ib = MakeMatrix<int>("IB", {{1, 0}, {4, -1}, {0, 5}});
     IntMatrix iproduct = ia * ib;

@@ -98,9 +98,12 @@ StructureReadResult ReadStructure(StructureModel &model, std::string_view text)
             rodLines.push_back(lineNumber);
         }
     }
+    // The messages are shown once the model holds what was read, so that a
+    // repaint behind the error box shows it.
+    std::vector<int> messages;
     const bool stopped = !result.ok;
     if (stopped)
-        ReportMessage(result.messageId);
+        messages.push_back(result.messageId);
 
     // A rod whose node lies outside the node list, or whose joint is not one
     // of 1..4, would fail every later subscript or be drawn and calculated
@@ -126,7 +129,7 @@ StructureReadResult ReadStructure(StructureModel &model, std::string_view text)
         // A stop on a bad rod line has already said that rods could not be
         // loaded; any other failure is a different fact and is reported too.
         if (result.messageId != RodReadError)
-            ReportMessage(RodReadError);
+            messages.push_back(RodReadError);
         if (result.ok)
             result = {false, RodReadError, firstDroppedLine};
     }
@@ -154,5 +157,7 @@ StructureReadResult ReadStructure(StructureModel &model, std::string_view text)
 
     fill(model.nodes, nodes);
     fill(model.rods, validRods);
+    for (int id : messages)
+        ReportMessage(id);
     return result;
 }

@@ -104,7 +104,4 @@ private:
 
     std::vector<char> rodBeginsWithJoint;
     std::vector<char> rodEndsWithJoint;
-    // b^T * F, formed once and shared by the unit reactions and the load
-    // cases (b^T * F * bd, b^T * F * bt).
-    Matrix bTF;
 };

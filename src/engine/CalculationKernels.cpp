@@ -3,6 +3,7 @@
 #include "model/MathException.h"
 #include "numeric/CalcLog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -86,6 +87,44 @@ Matrix TransposedProduct(const Matrix &A, const Matrix &B, double sign)
             if (aRow[i] == 0.0)
                 continue;
             addScaledRow(C[i], sign * aRow[i], bRow, spans[k]);
+        }
+    }
+    return C;
+}
+
+Matrix FlexibilityProduct(const Matrix &b, const Matrix &F, const Matrix &X)
+{
+    if (F.rows != b.rows || F.cols != b.rows || F.rows % 2 != 0)
+        raiseSize("temp", b.cols, b.rows, F);
+    if (X.rows != F.cols)
+        raiseSize("temp", b.cols, F.cols, X);
+    Matrix C("temp", b.cols, X.cols);
+    if (C.rows == 0 || C.cols == 0)
+        return C;
+    const std::vector<RowSpan> bSpans = nonZeroSpans(b);
+    const std::vector<RowSpan> xSpans = nonZeroSpans(X);
+    // Column c in ascending order: every C(j, l) accumulates its terms in the
+    // order of the plain product. Element j of column c of b^T * F is
+    // b(2d, j) * F(2d, c) + b(2d + 1, j) * F(2d + 1, c), summed from 0.
+    for (int c = 0; c < F.cols; ++c) {
+        if (xSpans[c].first == xSpans[c].last)
+            continue;
+        const int k0 = c - c % 2;
+        const int k1 = k0 + 1;
+        const double f0 = F[k0][c];
+        const double f1 = F[k1][c];
+        const double *b0 = b[k0];
+        const double *b1 = b[k1];
+        const int first = std::min(bSpans[k0].first, bSpans[k1].first);
+        const int last = std::max(bSpans[k0].last, bSpans[k1].last);
+        for (int j = first; j < last; ++j) {
+            double t = 0.0;
+            if (b0[j] != 0.0)
+                t += b0[j] * f0;
+            if (b1[j] != 0.0)
+                t += b1[j] * f1;
+            if (t != 0.0)
+                addScaledRow(C[j], t, X[c], xSpans[c]);
         }
     }
     return C;

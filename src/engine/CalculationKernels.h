@@ -15,6 +15,12 @@ Matrix Product(const Matrix &A, const Matrix &B, double sign = 1.0);
 // (sign * A)^T * B, without forming the transposition.
 Matrix TransposedProduct(const Matrix &A, const Matrix &B, double sign = 1.0);
 
+// (b^T * F) * X for a flexibility matrix F that is block-diagonal with one
+// 2 x 2 block per rod (rows and columns 2d and 2d+1). Gives the values of the
+// two plain products without forming b^T * F: column c of b^T * F only
+// involves rows 2d and 2d+1 of b (d = c / 2), and is formed when needed.
+Matrix FlexibilityProduct(const Matrix &b, const Matrix &F, const Matrix &X);
+
 // Largest sum of magnitudes over the rows; NaN when an element is NaN.
 double NormInf(const Matrix &A);
 // True when every element is finite and of magnitude at most `limit`.

@@ -68,7 +68,7 @@ bool Calculation::SolveKinematic()
 
     // r * Zd + Rd = 0.
     Matrix Rd("Rd", NN, 1);
-    Rd = Product(bTF, bd);
+    Rd = FlexibilityProduct(b, F, bd);
     LogMatrix(Rd);
     Zd.Create("Zd", NN, 1);
     Zd = Product(r1, Rd, -1.0);

@@ -4,6 +4,8 @@
 #include "numeric/CalcLog.h"
 
 #include <cmath>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,13 +54,14 @@ bool Calculation::FindTransposition(const Matrix &A, IntVector &P)
 
     // The elimination works on columns; the working copy keeps column j of A
     // as its row j, so that every column operation walks memory in order.
-    std::vector<double> columns(static_cast<size_t>(m) * n);
+    // Every element is written before it is read.
+    std::unique_ptr<double[]> columns(new double[static_cast<size_t>(m) * n]);
     for (int r = 0; r < n; ++r) {
         const double *row = A[r];
         for (int j = 0; j < m; ++j)
             columns[static_cast<size_t>(j) * n + r] = row[j];
     }
-    auto column = [&](int j) { return columns.data() + static_cast<size_t>(j) * n; };
+    auto column = [&](int j) { return columns.get() + static_cast<size_t>(j) * n; };
 
     std::vector<int> pivotRows;
     pivotRows.reserve(n);
@@ -125,22 +128,24 @@ bool Calculation::SolveMainEquation()
     logIndexLine("New indexes:\n", P, false);
 
     // The first NC + NC0 columns of A1 in the order P form the invertible
-    // block A11; the remaining NZ columns are the linear unknowns.
+    // block A11; the remaining NZ columns are the linear unknowns. Both are
+    // taken from A1 directly (column k of the block is column P[k] of A1).
+    // A11 is built in the storage of its inverse and logged under its own
+    // name before the inversion.
     const int n = NC + NC0;
-    Matrix A11("A11 - Submatrix of A1", n, n);
     Matrix A12("A12 - Submatrix of A1", n, NZ);
-    {
-        Matrix A1P("A1P - Transposed matrux A1", n, 2 * NK);
-        A1P = A1;
-        A1P.TransposeCols(P);
-        CopyColumns(A1P, 0, A11);
-        CopyColumns(A1P, n, A12);
+    A11_1.Create("A11 - Submatrix of A1", n, n);
+    for (int i = 0; i < n; ++i) {
+        const double *row = A1[i];
+        double *blockRow = A11_1[i];
+        for (int k = 0; k < n; ++k)
+            blockRow[k] = row[P[k]];
+        for (int k = 0; k < NZ; ++k)
+            A12[i][k] = row[P[n + k]];
     }
-
     LogPrintf("Solving main equation system...\n");
-    A11_1.Create("A11_1 - Inverted A11", n, n);
-    A11_1 = A11;
-    LogMatrix(A11);
+    LogMatrix(A11_1);
+    std::snprintf(A11_1.name, sizeof A11_1.name, "%s", "A11_1 - Inverted A11");
 
     bool inverted = false;
     if (A11_1.IsSignMatrix()) {

@@ -82,10 +82,8 @@ bool Calculation::SolveSingleStates()
     LogMatrix(F);
 
     // Unit reactions r = b^T * F * b, inverted in place.
-    bTF.Create("temp", NN, 2 * NC);
-    bTF = TransposedProduct(b, F);
     r1.Create("r1 = r^-1 - Reactions", NN, NN);
-    r1 = Product(bTF, b);
+    r1 = FlexibilityProduct(b, F, b);
     LogPrintf("~b * F * b:\n");
     LogMatrix(r1);
     if (!InvertWellConditioned(r1)) {

@@ -72,7 +72,7 @@ bool Calculation::SolveTemperature()
 
     // r * Zt + Rt = 0.
     Matrix Rt("Rt", NN, 1);
-    Rt = Product(bTF, bt);
+    Rt = FlexibilityProduct(b, F, bt);
     LogMatrix(Rt);
     Zt.Create("Zt", NN, 1);
     Zt = Product(r1, Rt, -1.0);

@@ -1,15 +1,21 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "view/ViewMode.h"
 #include "view/Viewport.h"
 
 #include <QAbstractScrollArea>
 
 class RuvoDoc;
+class QPainter;
 
 // The one view of the document: maps the structure to the window, paints
 // grid, loads, structure and result displays, drives its own scroll bars and
 // turns mouse and keyboard input into calls of the document.
+//
+// The mapping lives in a Viewport (note that viewport() returns it; the
+// widget that is painted on is canvas()). Every paint redraws everything
+// from the document's structure.
 class RuvoView : public QAbstractScrollArea, public CommandTarget {
     Q_OBJECT
 
@@ -19,11 +25,32 @@ public:
 
     RuvoDoc *document() const { return doc; }
     const Viewport &viewport() const { return port; }
+    // The widget the view paints on (the scroll area's own viewport widget).
+    QWidget *canvas() const { return QAbstractScrollArea::viewport(); }
 
     // CommandTarget: zoom, fit, the display toggles and result switches
     // (and, with the editing modes, the mode commands).
     bool onCommand(int id) override;
     bool updateCommand(int id, CommandState &state) override;
+
+    // The view commands, also reachable from keys and the context menu.
+    // Zooming is refused silently beyond its limits and before the first fit.
+    void zoomInCommand();
+    void zoomOutCommand();
+    void fitAllCommand();
+    // Flips the result display of command 201, 202, 203, 204 or 206; a
+    // display that is switched on calculates when the results are not valid
+    // and stays off when the calculation fails.
+    void resultCommand(int id);
+
+    bool showLoads() const { return loadsShown; }
+    bool showValues() const { return valuesShown; }
+    ViewMode mode() const { return currentMode; }
+
+    // The paint sequence on any painter whose device is the size of the
+    // canvas: fit when the document asks for it, origin marker, grid, loads,
+    // structure, result displays, then the scroll bars.
+    void paintView(QPainter &painter);
 
 signals:
     // Text for pane 0 of the status bar.
@@ -31,7 +58,39 @@ signals:
     // Snapped world coordinates of the mouse for panes 1 and 2.
     void coordinatesChanged(const QString &x, const QString &y);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // The scroll bars only report actions; their values are set by paint.
+    void scrollContentsBy(int dx, int dy) override;
+
+    // Back to editing with nothing pending: a new or loaded structure.
+    void resetInteraction();
+
 private:
+    void horizontalScrollAction(int action);
+    void verticalScrollAction(int action);
+    void updateScrollBars();
+    // The larger scaled side of the structure, the measure of the zoom limits.
+    int scaledStructureSize() const;
+    // Fits the structure with a 20 % margin; without a usable extent the
+    // previous mapping stays.
+    void fitAll();
+    // Repaint request; the view always repaints its whole area.
+    void invalidate();
+
     RuvoDoc *doc;
     Viewport port;
+
+    // Interaction state of the editing modes.
+    ViewMode currentMode = ModeEdit;
+    bool draggingNode = false;
+    bool rodStarted = false;
+    int anchorNode = 0;
+    bool ctrlDown = false;
+
+    bool loadsShown = true;
+    bool valuesShown = true;
 };

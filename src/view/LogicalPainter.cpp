@@ -1,0 +1,149 @@
+#include "view/LogicalPainter.h"
+
+#include "model/CLocale.h"
+
+#include <QFont>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// The device box of two logical corners, with the right and bottom edges
+// left out as the classic drawing contexts do.
+QRectF DeviceBox(const LogicalPainter &lp, int x1, int y1, int x2, int y2)
+{
+    QPoint a = lp.device(x1, y1);
+    QPoint b = lp.device(x2, y2);
+    double left = std::min(a.x(), b.x());
+    double right = std::max(a.x(), b.x());
+    double top = std::min(a.y(), b.y());
+    double bottom = std::max(a.y(), b.y());
+    return QRectF(left, top, std::max(0.0, right - left - 1), std::max(0.0, bottom - top - 1));
+}
+
+double AngleDegrees(double cx, double cy, int x, int y)
+{
+    if (x == cx && y == cy)
+        return 0.0;
+    return std::atan2(y - cy, x - cx) * 180.0 / M_PI;
+}
+
+} // namespace
+
+LogicalPainter::LogicalPainter(QPainter &target, const Viewport &port)
+    : painter(target), height(port.deviceRect.height()), drawingUnit(std::max(0, port.unit))
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setBrush(Qt::white);
+    painter.setPen(QPen(Qt::black, 1));
+}
+
+LogicalPainter::~LogicalPainter()
+{
+    painter.restore();
+}
+
+void LogicalPainter::setPen(const QColor &color, int width, Qt::PenStyle style)
+{
+    QPen pen(color, std::max(1, width), style);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+}
+
+void LogicalPainter::setBrush(const QColor &color)
+{
+    painter.setBrush(color);
+}
+
+void LogicalPainter::line(int x1, int y1, int x2, int y2)
+{
+    painter.drawLine(device(x1, y1), device(x2, y2));
+}
+
+void LogicalPainter::pixel(int x, int y, const QColor &color)
+{
+    QPen previous = painter.pen();
+    painter.setPen(QPen(color, 1));
+    painter.drawPoint(device(x, y));
+    painter.setPen(previous);
+}
+
+void LogicalPainter::rectangle(int x1, int y1, int x2, int y2)
+{
+    painter.drawRect(DeviceBox(*this, x1, y1, x2, y2));
+}
+
+void LogicalPainter::ellipse(int x1, int y1, int x2, int y2)
+{
+    painter.drawEllipse(DeviceBox(*this, x1, y1, x2, y2));
+}
+
+void LogicalPainter::arc(int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey)
+{
+    // Logical y grows upward like the screen's counterclockwise sense, so the
+    // angles measured here are the painter's angles.
+    double cx = (x1 + x2) / 2.0;
+    double cy = (y1 + y2) / 2.0;
+    double start = AngleDegrees(cx, cy, sx, sy);
+    double span = AngleDegrees(cx, cy, ex, ey) - start;
+    while (span <= 0.0)
+        span += 360.0;
+    while (span > 360.0)
+        span -= 360.0;
+    painter.drawArc(DeviceBox(*this, x1, y1, x2, y2), static_cast<int>(std::lround(start * 16.0)),
+                    static_cast<int>(std::lround(span * 16.0)));
+}
+
+void LogicalPainter::useLabelFont()
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    if (12 * drawingUnit > 0)
+        font.setPixelSize(12 * drawingUnit);
+    painter.setFont(font);
+    metrics.emplace(painter.font(), painter.device());
+}
+
+void LogicalPainter::text(int x, int y, const QString &label, HAlign horizontal, VAlign vertical,
+                          const QColor &color, bool opaque)
+{
+    if (label.isEmpty())
+        return;
+    if (!metrics)
+        metrics.emplace(painter.font(), painter.device());
+    QPoint anchor = device(x, y);
+    int width = metrics->horizontalAdvance(label);
+    int left = anchor.x();
+    if (horizontal == HAlign::Centre)
+        left -= width / 2;
+    else if (horizontal == HAlign::Right)
+        left -= width;
+    int baseline = vertical == VAlign::Top ? anchor.y() + metrics->ascent() : anchor.y();
+    if (opaque)
+        painter.fillRect(QRect(left, baseline - metrics->ascent(), width, metrics->height()), Qt::white);
+    QPen previous = painter.pen();
+    painter.setPen(color);
+    painter.drawText(QPoint(left, baseline), label);
+    painter.setPen(previous);
+}
+
+QString FormatLabel(const char *format, double value)
+{
+    CLocaleScope cLocale;
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return QString::fromUtf8(buffer);
+}
+
+QString FormatLabel(const char *format, int value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return QString::fromUtf8(buffer);
+}

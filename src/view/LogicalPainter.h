@@ -1,0 +1,70 @@
+#pragma once
+
+#include "view/Viewport.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+#include <optional>
+
+// Text alignment relative to the anchor point of a label.
+enum class HAlign { Left, Centre, Right };
+enum class VAlign { Top, Baseline };
+
+// Draws in the logical pixels of a Viewport (y upward from the bottom of the
+// drawing area) on a painter that works in device pixels (y downward). It
+// stands for the prepared drawing context: a logical point (x, y) lands on
+// the device point (x, h - y), h the height of the viewport's area. Text is
+// anchored in logical pixels and drawn unflipped.
+//
+// The painter's state is saved on construction and restored on destruction,
+// so each drawing operation leaves pens, brushes and fonts as it found them.
+// Pens are not antialiased: a 1-pixel line covers whole pixels.
+class LogicalPainter {
+public:
+    LogicalPainter(QPainter &painter, const Viewport &port);
+    ~LogicalPainter();
+    LogicalPainter(const LogicalPainter &) = delete;
+    LogicalPainter &operator=(const LogicalPainter &) = delete;
+
+    QPoint device(int x, int y) const { return QPoint(x, height - y); }
+    // The drawing unit, never below 0.
+    int unit() const { return drawingUnit; }
+
+    // A width of 0 is one pixel, as on paper when the unit is 0.
+    void setPen(const QColor &color, int width = 1, Qt::PenStyle style = Qt::SolidLine);
+    void setBrush(const QColor &color);
+    void setWhiteBrush() { setBrush(Qt::white); }
+
+    void line(int x1, int y1, int x2, int y2);
+    void line(LogicalPoint a, LogicalPoint b) { line(a.x, a.y, b.x, b.y); }
+    void pixel(int x, int y, const QColor &color);
+    // Shapes given by two opposite corners; like the classic drawing
+    // contexts, the right and bottom edges of the box are excluded.
+    void rectangle(int x1, int y1, int x2, int y2);
+    void ellipse(int x1, int y1, int x2, int y2);
+    // Arc of the ellipse in the box, counterclockwise as seen on the screen,
+    // from the ray through (sx, sy) to the ray through (ex, ey).
+    void arc(int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey);
+
+    // The label font: sans-serif at a pixel height of 12 units (the
+    // platform's default size when that is 0).
+    void useLabelFont();
+    // Writes text anchored at the logical point; an opaque label first
+    // fills its box with the white background.
+    void text(int x, int y, const QString &label, HAlign horizontal, VAlign vertical, const QColor &color,
+              bool opaque = false);
+
+    QPainter &painter;
+
+private:
+    int height;
+    int drawingUnit;
+    std::optional<QFontMetrics> metrics;
+};
+
+// printf-style formatting in the C locale (a decimal point whatever the
+// user's locale), as UTF-8 text.
+QString FormatLabel(const char *format, double value);
+QString FormatLabel(const char *format, int value);

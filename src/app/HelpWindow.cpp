@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -121,6 +123,14 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
         else
             QDesktopServices::openUrl(target);
     });
+
+    // The usual browser keys; Escape closes help as it closes a dialog.
+    auto *back = new QShortcut(QKeySequence::Back, this);
+    connect(back, &QShortcut::activated, text, &QTextBrowser::backward);
+    auto *forward = new QShortcut(QKeySequence::Forward, this);
+    connect(forward, &QShortcut::activated, text, &QTextBrowser::forward);
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     resize(760, 600);
     updateButtons();

@@ -4,6 +4,7 @@
 #include "app/ShowHelp.h"
 #include "view/CursorHotspots.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
@@ -13,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSvgRenderer>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -124,6 +126,26 @@ TEST_F(HelpWindowTest, OneWindowIsReusedWithItsHistory)
     EXPECT_EQ(first->currentPage(), HelpWindow::PageForContext(0));
     browser->forward();
     EXPECT_EQ(first->currentPage(), HelpWindow::PageForContext(442));
+}
+
+TEST_F(HelpWindowTest, KeysGoBackAndEscapeClosesTheWindowForReuse)
+{
+    HelpWindow *window = HelpWindow::Open(0);
+    window->showPage(HelpWindow::PageForContext(445));
+    // Shortcuts act only in the active window.
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keySequence(window, QKeySequence::Back);
+    EXPECT_EQ(window->currentPage(), HelpWindow::PageForContext(0));
+    QTest::keySequence(window, QKeySequence::Forward);
+    EXPECT_EQ(window->currentPage(), HelpWindow::PageForContext(445));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    // Closing only hides it: the next request shows the same window again.
+    ShowHelp(446);
+    EXPECT_EQ(HelpWindow::Instance(), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->currentPage(), HelpWindow::PageForContext(446));
 }
 
 TEST_F(HelpWindowTest, MissingPageShowsTheContents)

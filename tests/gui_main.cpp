@@ -5,11 +5,10 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <system_error>
 
@@ -59,8 +58,10 @@ int main(int argc, char **argv)
         QApplication application(argc, argv);
         // QApplication has set the user's locale; files and logs need the C one.
         std::setlocale(LC_NUMERIC, "C");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(folder("config")));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder("config")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(folder("config")));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(folder("config")));
         SetLogFilePath(folder("data") + "/Ruvo.log");
         result = RUN_ALL_TESTS();
     }

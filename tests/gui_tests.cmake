@@ -11,5 +11,11 @@ endforeach()
 add_executable(ruvo_gui_tests ${RUVO_GUI_TEST_SOURCES})
 target_include_directories(ruvo_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(ruvo_gui_tests PRIVATE ruvogui Qt6::Test GTest::gtest)
-gtest_discover_tests(ruvo_gui_tests DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "RUVO_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data;RUVO_EXAMPLES=${PROJECT_SOURCE_DIR}/examples")
+# The folders are also compiled in: a list of several variables in ENVIRONMENT
+# does not survive the discovery script, and the tests run outside ctest too.
+target_compile_definitions(ruvo_gui_tests PRIVATE
+    RUVO_SOURCE_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    RUVO_SOURCE_EXAMPLES="${PROJECT_SOURCE_DIR}/examples")
+# Creating the offscreen application takes a while in a sanitizer build.
+gtest_discover_tests(ruvo_gui_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "RUVO_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")

@@ -1,0 +1,505 @@
+// The document: files, the modified flag and title, the calculation trigger,
+// undo and redo, the selection commands and the report commands.
+
+#include "document/RuvoDoc.h"
+
+#include "app/CommandIds.h"
+#include "dialogs/GuiTestSupport.h"
+#include "dialogs/LogDialog.h"
+#include "dialogs/ResultsDialog.h"
+#include "dialogs/StatisticsDialog.h"
+#include "model/StructureFile.h"
+#include "numeric/CalcLog.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A cantilever 2 m long, clamped at the left, with a downward tip force.
+void MakeCantilever(StructureModel &structure)
+{
+    structure.clear();
+    structure.addNode(0.0, 0.0, false);
+    structure.addNode(2.0, 0.0, true);
+    structure.addRod(0, 1);
+    structure.rods[0].begin.joint = JointType::Fixed;
+    structure.rods[0].end.joint = JointType::Fixed;
+    structure.nodes[1].force = Pair(0.0, -10.0);
+}
+
+// A rod between two free nodes: refused by the calculation (no supports).
+void MakeFloatingRod(StructureModel &structure)
+{
+    structure.clear();
+    structure.addNode(0.0, 0.0, true);
+    structure.addNode(2.0, 0.0, true);
+    structure.addRod(0, 1);
+}
+
+// The position of the first support node, or of the first free node: the
+// calculation puts free nodes before support nodes.
+int FindNode(const StructureModel &structure, bool isFree)
+{
+    for (int i = 0; i < structure.nodes.count; ++i)
+        if ((structure.nodes[i].isFree != 0) == isFree)
+            return i;
+    return -1;
+}
+
+// An edit as the element commands make it: snapshot, change, structureChanged.
+void AddNode(RuvoDoc &doc, double x, double y)
+{
+    doc.saveUndoState();
+    doc.structure.addNode(x, y, true);
+    doc.structureChanged();
+}
+
+// Makes a folder read-only for its lifetime. Root ignores permissions, so
+// for root the folder is also made immutable where the file system allows.
+class LockedFolder {
+public:
+    explicit LockedFolder(const QString &folderPath) : path(folderPath)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        if (!canWrite())
+            return;
+        immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+    }
+    ~LockedFolder()
+    {
+        if (immutable)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    LockedFolder(const LockedFolder &) = delete;
+    LockedFolder &operator=(const LockedFolder &) = delete;
+
+    bool isLocked() const { return !canWrite(); }
+
+private:
+    bool canWrite() const
+    {
+        QFile probe(QDir(path).filePath(QStringLiteral("probe")));
+        if (!probe.open(QIODevice::WriteOnly))
+            return false;
+        probe.close();
+        probe.remove();
+        return true;
+    }
+
+    QString path;
+    bool immutable = false;
+};
+
+class RuvoDocTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    QString pathOf(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+    RecordingReporter reporter;
+    QTemporaryDir folder;
+    RuvoDoc doc;
+};
+
+TEST_F(RuvoDocTest, NewDocumentEmptiesTheStructureAndKeepsResultsFlagAndUndo)
+{
+    EXPECT_EQ(doc.title(), QStringLiteral("Новая Конструкция"));
+    EXPECT_FALSE(doc.isModified());
+
+    MakeCantilever(doc.structure);
+    AddNode(doc, 5.0, 5.0);
+    ASSERT_TRUE(doc.isModified());
+    ASSERT_TRUE(doc.canUndo());
+    doc.showMoments = 1;
+    doc.showReactions = 1;
+    doc.needsCalculation = false;
+
+    QSignalSpy titles(&doc, &RuvoDoc::titleChanged);
+    doc.newDocument();
+    EXPECT_EQ(doc.structure.elementCount(), 0);
+    EXPECT_TRUE(doc.fitOnDraw);
+    EXPECT_FALSE(doc.anyResultShown());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_FALSE(doc.needsCalculation) << "new leaves the results flag as it was";
+    EXPECT_TRUE(doc.canUndo()) << "undo still offers the last edit of the old structure";
+    ASSERT_EQ(titles.count(), 1);
+    EXPECT_EQ(titles.at(0).at(0).toString(), QStringLiteral("Новая Конструкция"));
+}
+
+TEST_F(RuvoDocTest, SaveAndReopenLeavesTheFileByteIdentical)
+{
+    MakeCantilever(doc.structure);
+    doc.structure.nodes[1].moment = 1.0 / 3.0;
+    doc.structure.rods[0].load = Pair(-2.5, 1e-7);
+    doc.structure.rods[0].temperature = Pair(20.0, -15.5);
+    doc.structureChanged();
+    const QString first = pathOf("first.str");
+    ASSERT_TRUE(doc.saveFile(first));
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.title(), QStringLiteral("first.str"));
+    EXPECT_EQ(ReadBytes(first), QByteArray::fromStdString(WriteStructure(doc.structure)));
+
+    RuvoDoc reopened;
+    ASSERT_TRUE(reopened.openFile(first));
+    const QString second = pathOf("second.str");
+    ASSERT_TRUE(reopened.saveFile(second));
+    EXPECT_EQ(ReadBytes(second), ReadBytes(first));
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(RuvoDocTest, BundledExamplesSurviveOpenAndSaveUnchanged)
+{
+    const char *examples = std::getenv("RUVO_EXAMPLES");
+    if (examples == nullptr)
+        examples = RUVO_SOURCE_EXAMPLES;
+    const QStringList files = QDir(QString::fromLocal8Bit(examples)).entryList({QStringLiteral("*.str")});
+    if (files.isEmpty())
+        GTEST_SKIP() << "no example structures";
+    for (const QString &name : files) {
+        const QString original = QDir(QString::fromLocal8Bit(examples)).filePath(name);
+        ASSERT_TRUE(doc.openFile(original)) << name.toStdString();
+        EXPECT_GT(doc.structure.elementCount(), 0) << name.toStdString();
+        const QString copy = folder.filePath(name);
+        ASSERT_TRUE(doc.saveFile(copy)) << name.toStdString();
+        EXPECT_EQ(ReadBytes(copy), ReadBytes(original)) << name.toStdString();
+    }
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(RuvoDocTest, OpeningAMissingFileReportsItAndKeepsTheDocument)
+{
+    MakeCantilever(doc.structure);
+    doc.structureChanged();
+    const QString missing = pathOf("missing.str");
+    EXPECT_FALSE(doc.openFile(missing));
+    ASSERT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.errors[0].headline, "Ошибка открытия файла!");
+    EXPECT_NE(reporter.errors[0].reason.find(missing.toStdString()), std::string::npos);
+    EXPECT_EQ(doc.structure.nodes.count, 2);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.title(), QStringLiteral("Новая Конструкция"));
+}
+
+TEST_F(RuvoDocTest, AMalformedLineIsReportedAndTheFileCountsAsOpenedWithFreshResults)
+{
+    const QString path = pathOf("broken.str");
+    ASSERT_TRUE(WriteBytes(path, "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3\nNode0 3 1 1 1 0 0 0 0 0 0\n"));
+    MakeCantilever(doc.structure);
+    doc.needsCalculation = false;
+    doc.showMoments = 1;
+    doc.fitOnDraw = false;
+
+    EXPECT_TRUE(doc.openFile(path));
+    ASSERT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.errors[0].reason, "Не могу загрузить узлы.");
+    EXPECT_EQ(doc.structure.nodes.count, 1) << "the node before the bad line stays";
+    EXPECT_EQ(doc.structure.rods.count, 0);
+    // The results of the old structure must not be shown for the new one.
+    EXPECT_TRUE(doc.needsCalculation);
+    EXPECT_FALSE(doc.anyResultShown());
+    EXPECT_TRUE(doc.fitOnDraw);
+    EXPECT_EQ(doc.title(), QStringLiteral("broken.str"));
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(RuvoDocTest, OpeningSwitchesResultsOffAndInvalidatesThem)
+{
+    MakeCantilever(doc.structure);
+    const QString path = pathOf("cantilever.str");
+    ASSERT_TRUE(doc.saveFile(path));
+    ASSERT_TRUE(doc.calculate());
+    doc.showShear = 1;
+    doc.showDisplacements = 1;
+    ASSERT_TRUE(doc.openFile(path));
+    EXPECT_TRUE(doc.needsCalculation);
+    EXPECT_FALSE(doc.anyResultShown());
+}
+
+TEST_F(RuvoDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
+{
+    // A folder that does not exist fails for every user.
+    MakeCantilever(doc.structure);
+    doc.structureChanged();
+    EXPECT_FALSE(doc.saveFile(pathOf("no-such-folder/structure.str")));
+    ASSERT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.errors[0].headline, "Ошибка записи файла!");
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(doc.filePath().isEmpty());
+
+    // A folder nobody may write into: the old file must survive unchanged.
+    QDir(folder.path()).mkdir(QStringLiteral("locked"));
+    const QString path = pathOf("locked/structure.str");
+    ASSERT_TRUE(WriteBytes(path, "old contents\n"));
+    LockedFolder locked(pathOf("locked"));
+    if (!locked.isLocked())
+        GTEST_SKIP() << "this user can write into a read-only folder";
+    EXPECT_FALSE(doc.saveFile(path));
+    EXPECT_EQ(ReadBytes(path), QByteArray("old contents\n"));
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(reporter.errors.size(), 2u);
+}
+
+TEST_F(RuvoDocTest, StructureChangedRecalculatesOnlyWhileAResultIsShown)
+{
+    MakeCantilever(doc.structure);
+    QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
+    QSignalSpy updates(&doc, &RuvoDoc::viewsUpdated);
+
+    doc.structureChanged();
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_TRUE(doc.needsCalculation);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(updates.count(), 1);
+
+    doc.showMoments = 1;
+    doc.structureChanged();
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_TRUE(messages.at(0).at(0).toString().startsWith(QStringLiteral("Время расчета:")));
+    EXPECT_FALSE(doc.needsCalculation);
+    EXPECT_EQ(doc.showMoments, 1);
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(RuvoDocTest, CalculateRunsOnceUntilTheNextChange)
+{
+    MakeCantilever(doc.structure);
+    QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
+    EXPECT_TRUE(doc.calculate());
+    EXPECT_TRUE(doc.calculate());
+    EXPECT_EQ(messages.count(), 1);
+    const int support = FindNode(doc.structure, false);
+    ASSERT_GE(support, 0);
+    EXPECT_NEAR(doc.structure.nodes[support].reaction.y, 10.0, 1e-9) << "results are in the nodes";
+
+    // Saving neither invalidates the results nor switches displays.
+    doc.showReactions = 1;
+    ASSERT_TRUE(doc.saveFile(pathOf("saved.str")));
+    EXPECT_FALSE(doc.needsCalculation);
+    EXPECT_EQ(doc.showReactions, 1);
+
+    doc.structure.nodes[FindNode(doc.structure, true)].force = Pair(0.0, -20.0);
+    doc.showReactions = 0;
+    doc.structureChanged();
+    EXPECT_EQ(messages.count(), 1);
+    EXPECT_TRUE(doc.calculate());
+    EXPECT_EQ(messages.count(), 2);
+}
+
+TEST_F(RuvoDocTest, AFailedCalculationSwitchesEveryResultOff)
+{
+    MakeFloatingRod(doc.structure);
+    QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
+    doc.showMoments = 1;
+    doc.showReactions = 1;
+    EXPECT_FALSE(doc.calculate());
+    EXPECT_FALSE(doc.anyResultShown());
+    EXPECT_TRUE(doc.needsCalculation);
+    EXPECT_EQ(messages.count(), 0);
+    ASSERT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.errors[0].headline, "Отсутствуют опорные узлы/стержни!");
+
+    // An edit while a diagram is shown tries again and switches it off again.
+    doc.showDisplacements = 1;
+    doc.structureChanged();
+    EXPECT_FALSE(doc.anyResultShown());
+    EXPECT_EQ(reporter.errors.size(), 2u);
+}
+
+TEST_F(RuvoDocTest, UndoAndRedoToggleBetweenTwoStructures)
+{
+    CommandState state;
+    ASSERT_TRUE(doc.updateCommand(Command::EditUndo, state));
+    EXPECT_FALSE(state.enabled);
+
+    AddNode(doc, 0.0, 0.0);
+    EXPECT_FALSE(doc.canUndo()) << "the snapshot of an empty structure is empty";
+    AddNode(doc, 1.0, 0.0);
+    ASSERT_TRUE(doc.canUndo());
+    EXPECT_FALSE(doc.canRedo());
+    ASSERT_TRUE(doc.updateCommand(Command::EditUndo, state));
+    EXPECT_TRUE(state.enabled);
+
+    doc.structure.nodes[0].select();
+    ASSERT_TRUE(doc.onCommand(Command::EditUndo));
+    EXPECT_EQ(doc.structure.nodes.count, 1);
+    EXPECT_FALSE(doc.structure.nodes[0].isSelected()) << "undo restores the marks of the snapshot";
+    EXPECT_FALSE(doc.canUndo());
+    EXPECT_TRUE(doc.canRedo());
+    ASSERT_TRUE(doc.updateCommand(Command::EditRedo, state));
+    EXPECT_TRUE(state.enabled);
+
+    ASSERT_TRUE(doc.onCommand(Command::EditRedo));
+    EXPECT_EQ(doc.structure.nodes.count, 2);
+    EXPECT_TRUE(doc.canUndo());
+    EXPECT_FALSE(doc.canRedo());
+
+    doc.undo();
+    AddNode(doc, 2.0, 0.0);
+    EXPECT_FALSE(doc.canRedo()) << "an edit after undo drops the redo state";
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(RuvoDocTest, UndoWhileADiagramIsShownRecalculatesAtOnce)
+{
+    MakeCantilever(doc.structure);
+    doc.saveUndoState();
+    doc.structure.nodes[FindNode(doc.structure, true)].force = Pair(0.0, -30.0);
+    doc.structureChanged();
+    doc.showMoments = 1;
+    QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
+    doc.undo();
+    EXPECT_EQ(messages.count(), 1);
+    EXPECT_FALSE(doc.needsCalculation);
+    EXPECT_EQ(doc.structure.nodes[FindNode(doc.structure, true)].force, Pair(0.0, -10.0));
+}
+
+TEST_F(RuvoDocTest, SelectionCommandsAddToTheSelectionWithExactDirections)
+{
+    struct Case {
+        int command;
+        std::vector<bool> nodes;
+        std::vector<bool> rods;
+    };
+    // Rods: horizontal, almost horizontal (1e-9 m), vertical, zero length is not drawable
+    // by addRod, so the last one is a diagonal.
+    const Case cases[] = {
+        {Command::SelectAllNodes, {true, true, true, true, true}, {false, false, false, false}},
+        {Command::SelectAllRods, {false, false, false, false, false}, {true, true, true, true}},
+        {Command::SelectHorizontalRods, {false, false, false, false, false}, {true, false, false, false}},
+        {Command::SelectVerticalRods, {false, false, false, false, false}, {false, false, true, false}},
+        {Command::SelectAll, {true, true, true, true, true}, {true, true, true, true}},
+    };
+    for (const Case &c : cases) {
+        doc.structure.clear();
+        doc.structure.addNode(0.0, 0.0, false);
+        doc.structure.addNode(5.0, 0.0, true);
+        doc.structure.addNode(5.0, 1e-9, true);
+        doc.structure.addNode(0.0, 3.0, true);
+        doc.structure.addNode(4.0, 4.0, true);
+        doc.structure.addRod(0, 1);
+        doc.structure.addRod(0, 2);
+        doc.structure.addRod(0, 3);
+        doc.structure.addRod(0, 4);
+        doc.setModified(false);
+        QSignalSpy updates(&doc, &RuvoDoc::viewsUpdated);
+        ASSERT_TRUE(doc.onCommand(c.command));
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(doc.structure.nodes[i].isSelected(), c.nodes[i]) << c.command << " node " << i;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(doc.structure.rods[i].isSelected(), c.rods[i]) << c.command << " rod " << i;
+        EXPECT_FALSE(doc.isModified());
+        ASSERT_GE(updates.count(), 1);
+        EXPECT_EQ(updates.last().at(0).toInt(), 1) << "selection repaints without erasing";
+    }
+
+    // Adding to the selection: selecting all nodes keeps selected rods.
+    doc.deselectAll();
+    doc.selectRod(1, true);
+    doc.onCommand(Command::SelectAllNodes);
+    EXPECT_TRUE(doc.structure.rods[1].isSelected());
+    doc.onCommand(Command::DeselectAll);
+    EXPECT_FALSE(doc.structure.rods[1].isSelected());
+    EXPECT_FALSE(doc.structure.nodes[0].isSelected());
+    EXPECT_FALSE(doc.canUndo()) << "selection takes no undo snapshot";
+}
+
+TEST_F(RuvoDocTest, StatisticsShowTheNodeAndRodCounts)
+{
+    MakeCantilever(doc.structure);
+    doc.structure.addNode(7.0, 7.0, true);
+    QString nodes, rods;
+    ModalAnswer answer([&](QWidget *modal) {
+        auto *dialog = qobject_cast<StatisticsDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        nodes = dialog->nodeCount();
+        rods = dialog->rodCount();
+        dialog->accept();
+    });
+    ASSERT_TRUE(doc.onCommand(Command::Statistics));
+    EXPECT_TRUE(answer.seen());
+    EXPECT_EQ(nodes, QStringLiteral("3"));
+    EXPECT_EQ(rods, QStringLiteral("1"));
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(RuvoDocTest, ResultsCalculateOnceAndShowTheReport)
+{
+    MakeCantilever(doc.structure);
+    QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
+    for (int round = 0; round < 2; ++round) {
+        QString text;
+        ModalAnswer answer([&](QWidget *modal) {
+            auto *dialog = qobject_cast<ResultsDialog *>(modal);
+            ASSERT_NE(dialog, nullptr);
+            text = dialog->textBox()->toPlainText();
+            dialog->accept();
+        });
+        ASSERT_TRUE(doc.onCommand(Command::Results));
+        EXPECT_TRUE(answer.seen());
+        EXPECT_TRUE(text.startsWith(QStringLiteral("ОТЧЕТ ПО КОНСТРУКЦИИ\n"))) << text.left(40).toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Стержень 1:"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1Char('\r')));
+    }
+    EXPECT_EQ(messages.count(), 1) << "the second report reuses the results";
+}
+
+TEST_F(RuvoDocTest, ResultsOfAFailingStructureShowOnlyTheError)
+{
+    MakeFloatingRod(doc.structure);
+    ModalAnswer answer([](QWidget *modal) { modal->close(); });
+    ASSERT_TRUE(doc.onCommand(Command::Results));
+    EXPECT_FALSE(answer.seen());
+    EXPECT_EQ(reporter.errors.size(), 1u);
+}
+
+TEST_F(RuvoDocTest, TheLogCommandShowsTheFileOrReportsItsAbsence)
+{
+    const QString logPath = QString::fromStdString(LogFilePath());
+    QFile::remove(logPath);
+    ASSERT_TRUE(doc.onCommand(Command::ShowLog));
+    ASSERT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.errors[0].headline, "Файл журнала не существует!");
+    EXPECT_EQ(reporter.errors[0].reason, "Включите запись в журнал в диалоге Настройки");
+
+    for (const QByteArray &contents :
+         {QByteArray(), QByteArray("SOLVING MAIN EQUATION\n\nA[2,2]:\n     1      2 \n")}) {
+        ASSERT_TRUE(WriteBytes(logPath, contents));
+        QString text;
+        ModalAnswer answer([&](QWidget *modal) {
+            auto *dialog = qobject_cast<LogDialog *>(modal);
+            ASSERT_NE(dialog, nullptr);
+            text = dialog->textBox()->toPlainText();
+            dialog->accept();
+        });
+        QSignalSpy updates(&doc, &RuvoDoc::viewsUpdated);
+        ASSERT_TRUE(doc.onCommand(Command::ShowLog));
+        EXPECT_TRUE(answer.seen());
+        EXPECT_EQ(text, QString::fromUtf8(contents));
+        EXPECT_EQ(updates.count(), 1) << "views are updated after the log closes";
+    }
+    EXPECT_EQ(reporter.errors.size(), 1u);
+    QFile::remove(logPath);
+}
+
+} // namespace

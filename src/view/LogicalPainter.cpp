@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QPen>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -44,11 +46,21 @@ LogicalPainter::LogicalPainter(QPainter &target, const Viewport &port)
 
 LogicalPainter::~LogicalPainter()
 {
+    flushLines();
     painter.restore();
+}
+
+void LogicalPainter::flushLines()
+{
+    if (queued.isEmpty())
+        return;
+    painter.drawLines(queued.constData(), int(queued.size()));
+    queued.clear();
 }
 
 void LogicalPainter::setPen(const QColor &color, int width, Qt::PenStyle style)
 {
+    flushLines();
     QPen pen(color, std::max(1, width), style);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -107,7 +119,7 @@ void LogicalPainter::useLabelFont()
     if (12 * drawingUnit > 0)
         font.setPixelSize(12 * drawingUnit);
     painter.setFont(font);
-    metrics.emplace(painter.font(), painter.device());
+    labels.emplace(painter.font(), painter.device());
 }
 
 void LogicalPainter::text(int x, int y, const QString &label, HAlign horizontal, VAlign vertical,
@@ -115,26 +127,56 @@ void LogicalPainter::text(int x, int y, const QString &label, HAlign horizontal,
 {
     if (label.isEmpty())
         return;
-    if (!metrics)
-        metrics.emplace(painter.font(), painter.device());
-    QPoint anchor = device(x, y);
-    int width = metrics->horizontalAdvance(label);
-    int left = anchor.x();
-    if (horizontal == HAlign::Centre)
-        left -= width / 2;
-    else if (horizontal == HAlign::Right)
-        left -= width;
-    int baseline = vertical == VAlign::Top ? anchor.y() + metrics->ascent() : anchor.y();
-    if (opaque)
-        painter.fillRect(QRect(left, baseline - metrics->ascent(), width, metrics->height()), Qt::white);
+    flushLines();
+    if (!labels)
+        labels.emplace(painter.font(), painter.device());
     QPen previous = painter.pen();
     painter.setPen(color);
-    painter.drawText(QPoint(left, baseline), label);
+    labels->write(painter, device(x, y), label, horizontal, vertical, opaque);
     painter.setPen(previous);
 }
 
+namespace {
+
+// Replaces the one conversion of `format` ("%g" or "%d", written by
+// `convert`) and keeps the rest; false for any other conversion.
+template <typename Convert>
+bool FormatDirect(const char *format, Convert convert, char conversion, std::string &out)
+{
+    bool converted = false;
+    for (const char *p = format; *p != '\0'; ++p) {
+        if (*p != '%') {
+            out += *p;
+            continue;
+        }
+        if (p[1] == '%') {
+            out += '%';
+            ++p;
+        } else if (p[1] == conversion && !converted) {
+            convert(out);
+            converted = true;
+            ++p;
+        } else {
+            return false;
+        }
+    }
+    return converted;
+}
+
+} // namespace
+
 QString FormatLabel(const char *format, double value)
 {
+    // std::to_chars in the general format with precision 6 is printf's "%g"
+    // in the C locale.
+    std::string text;
+    auto convert = [value](std::string &out) {
+        char buffer[64];
+        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+        out.append(buffer, result.ptr);
+    };
+    if (FormatDirect(format, convert, 'g', text))
+        return QString::fromUtf8(text.data(), qsizetype(text.size()));
     CLocaleScope cLocale;
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, format, value);
@@ -143,6 +185,14 @@ QString FormatLabel(const char *format, double value)
 
 QString FormatLabel(const char *format, int value)
 {
+    std::string text;
+    auto convert = [value](std::string &out) {
+        char buffer[16];
+        auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        out.append(buffer, result.ptr);
+    };
+    if (FormatDirect(format, convert, 'd', text))
+        return QString::fromUtf8(text.data(), qsizetype(text.size()));
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
     return QString::fromUtf8(buffer);

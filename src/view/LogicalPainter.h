@@ -1,16 +1,14 @@
 #pragma once
 
+#include "view/LabelWriter.h"
 #include "view/Viewport.h"
 
 #include <QColor>
-#include <QFontMetrics>
+#include <QLine>
+#include <QList>
 #include <QPainter>
 #include <QString>
 #include <optional>
-
-// Text alignment relative to the anchor point of a label.
-enum class HAlign { Left, Centre, Right };
-enum class VAlign { Top, Baseline };
 
 // Draws in the logical pixels of a Viewport (y upward from the bottom of the
 // drawing area) on a painter that works in device pixels (y downward). It
@@ -39,6 +37,13 @@ public:
 
     void line(int x1, int y1, int x2, int y2);
     void line(LogicalPoint a, LogicalPoint b) { line(a.x, a.y, b.x, b.y); }
+    // Lines queued with the current pen and drawn together by flushLines
+    // (or by the next change of pen); much cheaper than one call per line.
+    void queueLine(LogicalPoint a, LogicalPoint b)
+    {
+        queued.append(QLine(device(a.x, a.y), device(b.x, b.y)));
+    }
+    void flushLines();
     void pixel(int x, int y, const QColor &color);
     // Shapes given by two opposite corners; like the classic drawing
     // contexts, the right and bottom edges of the box are excluded.
@@ -61,10 +66,12 @@ public:
 private:
     int height;
     int drawingUnit;
-    std::optional<QFontMetrics> metrics;
+    std::optional<LabelWriter> labels;
+    QList<QLine> queued;
 };
 
 // printf-style formatting in the C locale (a decimal point whatever the
-// user's locale), as UTF-8 text.
+// user's locale), as UTF-8 text. "%g" and "%d" are converted directly; other
+// conversions go through snprintf.
 QString FormatLabel(const char *format, double value);
 QString FormatLabel(const char *format, int value);

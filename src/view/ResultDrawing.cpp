@@ -90,14 +90,15 @@ void DrawHatchedDiagram(LogicalPainter &lp, const Viewport &port, const RodFrame
         double t = k * step;
         LogicalPoint r{frame.s.x + Trunc(t * frame.c), frame.s.y + Trunc(t * frame.sn)};
         LogicalPoint q = ordinate(t);
-        lp.line(r, q);
-        lp.line(q, previous);
+        lp.queueLine(r, q);
+        lp.queueLine(q, previous);
         previous = q;
     }
     if (span.reachesEnd()) {
-        lp.line(frame.e, finish);
-        lp.line(finish, previous);
+        lp.queueLine(frame.e, finish);
+        lp.queueLine(finish, previous);
     }
+    lp.flushLines();
 }
 
 void DrawRodMoments(LogicalPainter &lp, const Viewport &port, const StructureModel &structure, int index,

@@ -169,14 +169,15 @@ void DrawDistributedLoad(LogicalPainter &lp, const Viewport &port, const Rod &ro
         double t = k * step;
         int rx = s.x + Trunc(t * c);
         int ry = s.y + Trunc(t * sn);
-        lp.line(rx, ry, rx - ox, ry - oy);
-        int tx = rx - Trunc(2 * u * h1);
-        int ty = ry - Trunc(2 * u * h2);
-        lp.line(tx, ty, rx + Trunc(2 * u * h2) - Trunc(8 * u * h1),
-                ry - Trunc(8 * u * h2) - Trunc(2 * u * h1));
-        lp.line(tx, ty, rx - Trunc(2 * u * h2) - Trunc(8 * u * h1),
-                ry - Trunc(8 * u * h2) + Trunc(2 * u * h1));
+        LogicalPoint r{rx, ry};
+        lp.queueLine(r, LogicalPoint{rx - ox, ry - oy});
+        LogicalPoint tip{rx - Trunc(2 * u * h1), ry - Trunc(2 * u * h2)};
+        lp.queueLine(tip, LogicalPoint{rx + Trunc(2 * u * h2) - Trunc(8 * u * h1),
+                                       ry - Trunc(8 * u * h2) - Trunc(2 * u * h1)});
+        lp.queueLine(tip, LogicalPoint{rx - Trunc(2 * u * h2) - Trunc(8 * u * h1),
+                                       ry - Trunc(8 * u * h2) + Trunc(2 * u * h1)});
     }
+    lp.flushLines();
     lp.line(s.x, s.y, s.x - ox, s.y - oy);
     lp.line(e.x, e.y, e.x - ox, e.y - oy);
     lp.line(s.x - ox, s.y - oy, e.x - ox, e.y - oy);

@@ -11,6 +11,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -366,6 +367,30 @@ TEST(StructureDrawing, LabelsUseADecimalPointWhateverTheLocale)
     EXPECT_EQ(QStringLiteral("2.5 N/M"), FormatLabel("%g N/M", 2.5));
     EXPECT_EQ(QStringLiteral("-0.125 N*M"), FormatLabel("%g N*M", -0.125));
     EXPECT_EQ(QString::fromUtf8("1.5\u00b0"), FormatLabel("%g\u00b0", 1.5));
+}
+
+} // namespace
+
+namespace {
+
+TEST(StructureDrawing, LabelFormatsMatchPrintfInTheCLocale)
+{
+    const char *formats[] = {"%g", "%g N", "%g N/M", "%g N*M", "%gM", "DX=%g", "R=%g", "%g\u00b0", "%.3f"};
+    const double values[] = {0.0,    -0.0,  5.0,   -10.0,  0.1,    1.0 / 3.0, 123456.0, 1234567.0, 1e-5,
+                             -2.5e-7, 1e300, 1e-300, 99999.95, 0.0001, std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity()};
+    for (const char *format : formats) {
+        for (double value : values) {
+            char expected[128];
+            std::snprintf(expected, sizeof expected, format, value);
+            EXPECT_EQ(QString::fromUtf8(expected), FormatLabel(format, value)) << format << " " << value;
+        }
+    }
+    for (int value : {0, 1, -7, 2147483647, -2147483647 - 1}) {
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%d", value);
+        EXPECT_EQ(QString::fromUtf8(expected), FormatLabel("%d", value));
+    }
 }
 
 } // namespace

@@ -11,7 +11,9 @@ Node::Node(int number) : number(number) {}
 void Node::write(std::string &text) const
 {
     text = FormatText("Node0 %d %10.10g %10.10g %d %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g\n", number,
-                      x, y, isFree, force.x, force.y, moment, displacement.x, displacement.y, displacement.z);
+                      StorableValue(x), StorableValue(y), isFree, StorableValue(force.x),
+                      StorableValue(force.y), StorableValue(moment), StorableValue(displacement.x),
+                      StorableValue(displacement.y), StorableValue(displacement.z));
 }
 
 bool Node::read(const char *text)

@@ -17,8 +17,10 @@ void Rod::write(std::string &text) const
     text = FormatText(
         "Rod0 %d %d %d %d %d %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g "
         "%10.10g %10.10g %10.10g \n",
-        number, begin.node, end.node, static_cast<int>(begin.joint), static_cast<int>(end.joint), begin.angle,
-        end.angle, load.x, load.y, temperature.x, temperature.y, EI, EF, height, alpha, mu, nu);
+        number, begin.node, end.node, static_cast<int>(begin.joint), static_cast<int>(end.joint),
+        StorableValue(begin.angle), StorableValue(end.angle), StorableValue(load.x), StorableValue(load.y),
+        StorableValue(temperature.x), StorableValue(temperature.y), StorableValue(EI), StorableValue(EF),
+        StorableValue(height), StorableValue(alpha), StorableValue(mu), StorableValue(nu));
 }
 
 bool Rod::read(const char *text)

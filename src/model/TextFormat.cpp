@@ -2,6 +2,7 @@
 
 #include "model/CLocale.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -48,4 +49,12 @@ void AppendText(std::string &text, const char *format, ...)
     va_start(args, format);
     AppendFormatted(text, format, args);
     va_end(args);
+}
+
+double StorableValue(double value)
+{
+    constexpr double LargestStorable = 1.797693134e308;
+    if (std::fabs(value) > LargestStorable)
+        return std::copysign(LargestStorable, value);
+    return value;
 }

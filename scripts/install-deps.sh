@@ -9,7 +9,8 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libx11-dev
     fonts-dejavu-core
     xvfb xauth xdotool imagemagick poppler-utils
-    dpkg-dev file locales
+    dpkg-dev file locales desktop-file-utils
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

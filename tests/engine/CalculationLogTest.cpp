@@ -289,8 +289,9 @@ TEST(CalculationLog, ReportsEachRefusalOnceWithItsMessage)
         RecordedErrors errors;
         double time = -1.0;
         EXPECT_FALSE(Calculate(s, time));
-        if (!c.passesCheck)
+        if (!c.passesCheck) {
             EXPECT_EQ(time, -1.0) << "no time for a refused structure";
+        }
 
         const Message expected = ExpectedMessage(c.id, c.argument);
         ASSERT_EQ(errors.messages.size(), 1u);
@@ -358,10 +359,11 @@ TEST(CalculationLog, IsDeletedOnlyWhenTheCoreStartsWhileLoggingIsOff)
         RecordedErrors errors;
         double time = 0.0;
         EXPECT_FALSE(Calculate(s, time));
-        if (c.passesCheck)
+        if (c.passesCheck) {
             EXPECT_FALSE(log.exists());
-        else
+        } else {
             EXPECT_EQ(log.read(), "an earlier calculation\n");
+        }
     }
 
     TemporaryLog log(false);

@@ -168,6 +168,15 @@ private:
     Settings saved;
 };
 
+// The bundled examples: $RUVO_EXAMPLES (set by ctest), or the folder beside
+// this source tree when the test program is run by hand.
+inline std::filesystem::path ExamplesFolder()
+{
+    if (const char *folder = std::getenv("RUVO_EXAMPLES"))
+        return folder;
+    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
+}
+
 // Position of `needle` in `text` at or after `from`; npos when missing.
 inline std::size_t FindFrom(const std::string &text, const std::string &needle, std::size_t from)
 {

@@ -1,0 +1,127 @@
+// The bundled example structures read from their files and calculated,
+// against the hand results a user can check. Sign conventions: see
+// KnownAnswerSupport.h.
+
+#include "engine/KnownAnswerSupport.h"
+#include "model/StructureFile.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace enginetest;
+
+namespace {
+
+// Reads and calculates examples/<name>; false after a reported failure.
+bool LoadAndCalculate(const char *name, StructureModel &structure)
+{
+    std::ifstream file(ExamplesFolder() / name, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    RecordedErrors errors;
+    if (!file || !ReadStructure(structure, text.str()).ok) {
+        ADD_FAILURE() << "cannot read " << name;
+        return false;
+    }
+    const ::testing::AssertionResult calculated = Calculated(structure);
+    if (!calculated) {
+        ADD_FAILURE() << name << ": " << calculated.message();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(KnownAnswerExamples, PortalFrame)
+{
+    // 10 kN to the right at the top left corner, 20 kN/m on the 6 m beam:
+    // the feet take 10 kN back and 120 kN up between them.
+    StructureModel s;
+    ASSERT_TRUE(LoadAndCalculate("portal-frame.str", s));
+    const Triple &left = NodeNumber(s, 1).reaction, &right = NodeNumber(s, 4).reaction;
+    EXPECT_TRUE(Close(left.x + right.x, -10000.0, 1e5));
+    EXPECT_TRUE(Close(left.y + right.y, 120000.0, 1e5));
+    EXPECT_GT(right.y, left.y) << "the wind load presses the leeward foot";
+    EXPECT_TRUE(InEquilibrium(s));
+    EXPECT_TRUE(JointsInBalance(s));
+    EXPECT_GT(NodeNumber(s, 2).resultDisplacement.x, 0.0);
+    EXPECT_TRUE(Close(NodeNumber(s, 2).resultDisplacement.x, NodeNumber(s, 3).resultDisplacement.x, 1e-3));
+}
+
+TEST(KnownAnswerExamples, ContinuousBeam)
+{
+    // Two spans of 6 m under 10 kN/m: support moment qL^2/8 = 45 kN*m,
+    // mid-span qL^2/16 = 22.5 kN*m, reactions 22.5, 75 (the link) and 22.5 kN.
+    StructureModel s;
+    ASSERT_TRUE(LoadAndCalculate("continuous-beam.str", s));
+    const double q = 10000.0, L = 6.0;
+    EXPECT_TRUE(Close(MomentAt(s, 3, 3), -q * L * L / 8, 1e5));
+    EXPECT_TRUE(Close(MomentAt(s, 2, 2), q * L * L / 16, 1e5));
+    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, 3 * q * L / 8, 1e5));
+    EXPECT_TRUE(Close(NodeNumber(s, 6).reaction.y, 10 * q * L / 8, 1e5));
+    EXPECT_TRUE(Close(NodeNumber(s, 5).reaction.y, 3 * q * L / 8, 1e5));
+    EXPECT_TRUE(Close(AxialAt(s, 5, 6), -10 * q * L / 8, 1e5));
+    const double EI = RodNumber(s, 2).EI;
+    EXPECT_TRUE(Close(NodeNumber(s, 2).resultDisplacement.y, -q * L * L * L * L / (192 * EI), 1e-2));
+}
+
+TEST(KnownAnswerExamples, FrameWithHinge)
+{
+    // Three-hinged frame, span 8 m, height 4 m, 10 kN/m: V = 40 kN,
+    // H = qL^2/(8h) = 20 kN, corner moments Hh = 80 kN*m.
+    StructureModel s;
+    ASSERT_TRUE(LoadAndCalculate("frame-with-hinge.str", s));
+    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, 40000.0, 1e5));
+    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.x, 20000.0, 1e5));
+    EXPECT_TRUE(Close(NodeNumber(s, 5).reaction.x, -20000.0, 1e5));
+    EXPECT_TRUE(Close(std::fabs(MomentAt(s, 1, 2)), 80000.0, 1e5));
+    EXPECT_TRUE(Close(MomentAt(s, 2, 3), 0.0, 1e5));
+}
+
+TEST(KnownAnswerExamples, InclinedRoller)
+{
+    // 12 kN at the middle of a 6 m span; the roller link is turned 30°:
+    // 6 kN up at each end, 6 kN * tan 30° along the span, 18 kN*m at
+    // mid-span.
+    StructureModel s;
+    ASSERT_TRUE(LoadAndCalculate("inclined-roller.str", s));
+    const double horizontal = 6000.0 * std::tan(30.0 * M_PI / 180.0);
+    EXPECT_TRUE(Close(NodeNumber(s, 3).reaction.x, horizontal, 1e4));
+    EXPECT_TRUE(Close(NodeNumber(s, 3).reaction.y, 6000.0, 1e4));
+    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.x, -horizontal, 1e4));
+    EXPECT_TRUE(Close(AxialAt(s, 1, 1), horizontal, 1e4));
+    EXPECT_TRUE(Close(MomentAt(s, 2, 2), 18000.0, 1e4));
+}
+
+TEST(KnownAnswerExamples, Temperature)
+{
+    // Propped cantilever of 6 m, top 30° warmer: k = alpha*30/h,
+    // clamp moment 3EIk/2, roller force 3EIk/(2L); the mean 15° lengthens it
+    // by alpha*15*L at the roller.
+    StructureModel s;
+    ASSERT_TRUE(LoadAndCalculate("temperature.str", s));
+    const Rod &rod = RodNumber(s, 1);
+    const double k = rod.alpha * 30.0 / rod.height, L = 6.0;
+    EXPECT_TRUE(Close(MomentAt(s, 1, 1), 1.5 * rod.EI * k, 1e4));
+    EXPECT_TRUE(Close(NodeNumber(s, 3).reaction.y, 1.5 * rod.EI * k / L, 1e4));
+    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.x, rod.alpha * 15.0 * L, 1e-3));
+}
+
+TEST(KnownAnswerExamples, Settlement)
+{
+    // Pinned portal, h = 4 m, l = 6 m, the right foot pushed out by 10 mm:
+    // H = 3 EI d/(h^2 (2h + 3l)); the foot shows its 10 mm once.
+    StructureModel s;
+    ASSERT_TRUE(LoadAndCalculate("settlement.str", s));
+    const double h = 4.0, l = 6.0, d = 0.01, EI = RodNumber(s, 2).EI;
+    const double H = 3 * EI * d / (h * h * (2 * h + 3 * l));
+    EXPECT_TRUE(Close(NodeNumber(s, 4).reaction.x, H, 1e4));
+    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.x, -H, 1e4));
+    EXPECT_TRUE(Close(std::fabs(MomentAt(s, 2, 2)), H * h, 1e4));
+    EXPECT_TRUE(Close(NodeNumber(s, 4).resultDisplacement.x, d, d));
+    EXPECT_EQ(NodeNumber(s, 4).displacement, Triple(d, 0.0, 0.0));
+}

@@ -10,6 +10,7 @@
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>

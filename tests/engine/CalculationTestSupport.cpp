@@ -12,11 +12,31 @@ std::string Headline(int id)
 
 bool RunSteps(Calculation &calculation, int lastStep)
 {
-    bool (Calculation::*steps[])() = {&Calculation::InitializeArrays,  &Calculation::SolveMainEquation,
-                                      &Calculation::SolveSingleStates, &Calculation::SolveStatic,
-                                      &Calculation::SolveKinematic,    &Calculation::SolveTemperature};
-    for (int step = 0; step < lastStep && step < 6; ++step) {
-        if (!(calculation.*steps[step])())
+    for (int step = 1; step <= lastStep; ++step) {
+        bool done = false;
+        switch (step) {
+        case 1:
+            done = calculation.InitializeArrays();
+            break;
+        case 2:
+            done = calculation.SolveMainEquation();
+            break;
+        case 3:
+            done = calculation.SolveSingleStates();
+            break;
+        case 4:
+            done = calculation.SolveStatic();
+            break;
+        case 5:
+            done = calculation.SolveKinematic();
+            break;
+        case 6:
+            done = calculation.SolveTemperature();
+            break;
+        default:
+            return true;
+        }
+        if (!done)
             return false;
     }
     return true;

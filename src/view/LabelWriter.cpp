@@ -6,7 +6,10 @@
 LabelWriter::LabelWriter(const QFont &labelFont, QPaintDevice *device)
     : font(labelFont), metrics(labelFont, device), raw(QRawFont::fromFont(labelFont))
 {
-    if (!raw.isValid())
+    // A font of the platform's default size is measured per device (its
+    // pixel size differs on paper); only fonts sized in pixels take the
+    // looked-up glyphs.
+    if (labelFont.pixelSize() <= 0 || !raw.isValid())
         return;
     QString characters;
     for (char16_t c = 32; c < 127; ++c)

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdio>
 #include <limits>
-#include <new>
 #include <utility>
 
 namespace {
@@ -69,15 +68,15 @@ void MatrixT<T>::Create(const char *matrixName, const int &matrixRows, const int
         sizeValid ? static_cast<std::size_t>(matrixRows) * static_cast<std::size_t>(matrixCols) : 0;
     if (elementCount > static_cast<std::size_t>(std::numeric_limits<std::ptrdiff_t>::max()) / sizeof(T))
         sizeValid = false;
-    T *buffer = nullptr;
+    ZeroedBuffer<T> buffer;
     if (sizeValid && elementCount > 0)
-        buffer = new (std::nothrow) T[elementCount]();
+        buffer = AllocateZeroed<T>(elementCount);
     if (!sizeValid || (elementCount > 0 && buffer == nullptr))
         MathException::Raise("Matrix::%s: memory allocation error for Matrix %s[%d][%d]!", "Create", name,
                              matrixRows, matrixCols);
     // Sizes are committed with the storage, so a failed Create leaves an
     // empty matrix rather than sizes without elements.
-    data.reset(buffer);
+    data = std::move(buffer);
     rows = matrixRows;
     cols = matrixCols;
 }

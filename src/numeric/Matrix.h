@@ -57,7 +57,7 @@ public:
     // Name of row i: the matrix name followed by the row number ("K0").
     void rowName(int i, char* buffer, int size) const;
 
-    std::unique_ptr<T[]> data;  // rows * cols elements, row by row
+    ZeroedBuffer<T> data;  // rows * cols elements, row by row
     int rows = 0;
     int cols = 0;
     char name[256];

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <new>
 #include <utility>
 
 namespace {
@@ -60,12 +59,12 @@ template <typename T> void VectorT<T>::Create(const char *vectorName, const int 
         count = 0;
         return;
     }
-    T *buffer = new (std::nothrow) T[static_cast<std::size_t>(vectorCount)]();
+    ZeroedBuffer<T> buffer = AllocateZeroed<T>(static_cast<std::size_t>(vectorCount));
     if (buffer == nullptr)
         MathException::Raise("Memory allocation error for vector %s[%d]!", shownName, vectorCount);
     // The count is committed with the buffer, so a vector never claims
     // elements it does not have.
-    elements.reset(buffer);
+    elements = std::move(buffer);
     count = vectorCount;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include "numeric/ZeroedBuffer.h"
 
 // A named, zero-initialised, 0-based array of reals (Vector) or integers
 // (IntVector). Element access is unchecked; the operations check sizes and
@@ -34,7 +34,7 @@ public:
     T* data() { return elements.get(); }
     const T* data() const { return elements.get(); }
 
-    std::unique_ptr<T[]> elements;
+    ZeroedBuffer<T> elements;
     char name[256];
     int count = 0;
 };

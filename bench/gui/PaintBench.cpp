@@ -1,5 +1,7 @@
 // One full paint of a generated frame of about 2,000 rods, with its loads,
-// numbers, grid and moment diagram, into an offscreen picture.
+// numbers, grid and moment diagram, into an offscreen picture: a repaint of
+// an unchanged structure, the first paint after a change, and the drawing
+// functions alone.
 //
 //   ruvo_gui_bench --benchmark_filter=Paint
 
@@ -88,6 +90,31 @@ void BM_PaintView(benchmark::State &state)
     state.counters["rods"] = doc.structure.rods.count;
 }
 BENCHMARK(BM_PaintView)->Unit(benchmark::kMillisecond);
+
+// The first paint after a change of the results: the moment scale is
+// sampled again on every rod.
+void BM_PaintViewAfterChange(benchmark::State &state)
+{
+    RuvoDoc doc;
+    MakeFrame(doc.structure);
+    doc.fitOnDraw = true;
+    doc.showMoments = 1;
+    RuvoView view(&doc);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.resize(1280, 900);
+    view.show();
+    QImage image(view.canvas()->size(), QImage::Format_RGB32);
+    double nudge = 0.0;
+    for (auto _ : state) {
+        nudge += 1e-6;
+        doc.structure.rods[0].resultM.x = 1000.0 + nudge;
+        QPainter painter(&image);
+        view.paintView(painter);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintViewAfterChange)->Unit(benchmark::kMillisecond);
 
 // The drawing functions alone on a page-sized picture at the screen unit.
 void BM_DrawFunctions(benchmark::State &state)

@@ -290,7 +290,13 @@ QString DisplacementLabel(const Triple &d)
 
 void drawMoments(QPainter &painter, const Viewport &port, const StructureModel &structure, bool showValues)
 {
-    double k = OrdinateScale(40.0, structure.maxMoment());
+    drawMoments(painter, port, structure, showValues, structure.maxMoment());
+}
+
+void drawMoments(QPainter &painter, const Viewport &port, const StructureModel &structure, bool showValues,
+                 double largestMoment)
+{
+    double k = OrdinateScale(40.0, largestMoment);
     if (k == 0.0)
         return;
     LogicalPainter lp(painter, port);

@@ -13,6 +13,9 @@ class QPainter;
 // Moment diagram of every rod: positive moments on the right of the rod seen
 // from its begin to its end, curved under transverse loads.
 void drawMoments(QPainter &painter, const Viewport &port, const StructureModel &structure, bool showValues);
+// The same with the structure's maxMoment already known.
+void drawMoments(QPainter &painter, const Viewport &port, const StructureModel &structure, bool showValues,
+                 double largestMoment);
 
 // Shear and axial force diagrams: positive end values above non-vertical
 // rods and to the right of vertical ones, whatever the rod's direction; with

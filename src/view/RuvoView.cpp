@@ -283,7 +283,7 @@ void RuvoView::paintView(QPainter &painter)
             drawLoads(painter, port, structure, valuesShown);
         drawStructure(painter, port, structure, settings.showNumbers != 0, true);
         if (doc->showMoments)
-            drawMoments(painter, port, structure, valuesShown);
+            drawMoments(painter, port, structure, valuesShown, momentScale.reference(structure));
         else if (doc->showShear)
             drawShear(painter, port, structure, EndValueOrdinate, true, valuesShown);
         else if (doc->showAxial)

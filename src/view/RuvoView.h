@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "view/MomentScale.h"
 #include "view/ViewMode.h"
 #include "view/Viewport.h"
 
@@ -83,6 +84,7 @@ private:
 
     RuvoDoc *doc;
     Viewport port;
+    MomentScale momentScale;
 
     // Interaction state of the editing modes.
     ViewMode currentMode = ModeEdit;

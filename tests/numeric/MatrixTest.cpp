@@ -68,6 +68,74 @@ TEST(Matrix, ImpossibleSizesRaiseTheAllocationMessage)
     EXPECT_EQ(negative.rows, 2);
 }
 
+// Under AddressSanitizer an allocation that cannot be satisfied comes back
+// empty, as it does from the C library, instead of stopping the program.
+extern "C" const char *__asan_default_options()
+{
+    return "allocator_may_return_null=1";
+}
+
+TEST(Matrix, StorageThatCannotBeObtainedRaisesTheAllocationMessage)
+{
+    // 2^25 x 2^25 reals: a representable element count, but 2^53 bytes,
+    // beyond any address space.
+    const int side = 1 << 25;
+    const std::string size = "[" + std::to_string(side) + "][" + std::to_string(side) + "]";
+    for (const char *name : {"A11", "K"}) {
+        Matrix real;
+        EXPECT_EQ(RaisedMessage([&] { real.Create(name, side, side); }),
+                  "Matrix::Create: memory allocation error for Matrix " + std::string(name) + size + "!");
+        EXPECT_EQ(real.rows, 0);
+        EXPECT_EQ(real.data, nullptr);
+        IntMatrix integer;
+        EXPECT_EQ(RaisedMessage([&] { integer.Create(name, side, side); }),
+                  "Matrix::Create: memory allocation error for Matrix " + std::string(name) + size + "!");
+        // Nothing is left behind: the same matrix can still be created.
+        real.Create(name, 2, 3);
+        EXPECT_EQ(real.cols, 3);
+    }
+}
+
+// New arrays start at zero also where released arrays held values: the
+// storage is not simply handed back as it was left.
+TEST(Matrix, FreshStorageIsZeroWhereEarlierArraysHeldValues)
+{
+    auto allZero = [](const auto *elements, std::size_t count) {
+        return std::all_of(elements, elements + count, [](auto value) { return value == 0; });
+    };
+    // Small arrays come from the heap, large ones are mapped.
+    for (int side : {2, 37, 300}) {
+        SCOPED_TRACE(side);
+        const std::size_t count = static_cast<std::size_t>(side) * side;
+        for (int round = 0; round < 3; ++round) {
+            {
+                Matrix used("U", side, side);
+                IntMatrix usedInt("UI", side, side);
+                Vector usedVector("u", side * side);
+                for (std::size_t k = 0; k < count; ++k) {
+                    used.data[k] = -2.5;
+                    usedInt.data[k] = 7;
+                    usedVector[static_cast<int>(k)] = 1e300;
+                }
+            }
+            Matrix real("R", side, side);
+            EXPECT_TRUE(allZero(real.data.get(), count));
+            IntMatrix integer("I", side, side);
+            EXPECT_TRUE(allZero(integer.data.get(), count));
+            Vector vector("v", side * side);
+            EXPECT_TRUE(allZero(vector.data(), count));
+            IntVector intVector("P", side * side);
+            EXPECT_TRUE(allZero(intVector.data(), count));
+
+            // Freed and created again in place.
+            real.data[count - 1] = 4.0;
+            real.Free();
+            real.Create("R", side, side);
+            EXPECT_TRUE(allZero(real.data.get(), count));
+        }
+    }
+}
+
 TEST(Matrix, SizeMismatchMessagesNameOperationAndOperands)
 {
     Matrix a("A", 2, 3), b("B", 3, 2), c("C", 2, 3);

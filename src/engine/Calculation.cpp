@@ -39,6 +39,9 @@ bool Calculation::RunCalculation()
         step = "InitializeArrays";
         if (!InitializeArrays())
             return false;
+        step = "CheckNodeMoments";
+        if (!CheckNodeMoments())
+            return false;
         const long t1 = clockMilliseconds();
         step = "SolveMainEquation";
         if (!SolveMainEquation())

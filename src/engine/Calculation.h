@@ -34,6 +34,10 @@ public:
 
     // The steps, in the order RunCalculation calls them.
     bool InitializeArrays();
+    // Refuses (message 50223) a moment on a free node without a rotation
+    // unknown: every rod end there is hinged, so the moment would act on
+    // nothing and the results would miss it.
+    bool CheckNodeMoments();
     bool SolveMainEquation();
     bool SolveSingleStates();
     bool SolveStatic();

@@ -1,10 +1,13 @@
 #include "engine/Calculation.h"
 #include "engine/CalculationKernels.h"
 #include "model/MathException.h"
+#include "model/Settings.h"
 #include "numeric/CalcLog.h"
+#include "numeric/Messages.h"
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -12,6 +15,7 @@ constexpr int noFreeRodMessage = 50208;
 constexpr int zeroValueMessage = 50212;
 constexpr int negativeUnknownsMessage = 50216;
 constexpr int noLinearUnknownsMessage = 50222;
+constexpr int momentAtHingedNodeMessage = 50223;
 
 constexpr double degreesToRadians = std::numbers::pi / 180.0;
 
@@ -295,5 +299,26 @@ bool Calculation::InitializeArrays()
         return false;
     }
     LogMatrix(T);
+    return true;
+}
+
+// A node moment enters the method only as the load of its node's rotation
+// unknown (the rows of G). At a free node where every rod end is hinged the
+// node cannot take a concentrated moment: the structure is a mechanism for
+// that load.
+bool Calculation::CheckNodeMoments()
+{
+    std::vector<char> hasRotation(NK + NK0, 0);
+    for (int j = 0; j < NG; ++j)
+        hasRotation[G[j]] = 1;
+    for (int i = 0; i < NK; ++i) {
+        const int k = K[i];
+        if (PM[i] == 0.0 || hasRotation[k])
+            continue;
+        // The user's number; the position in debug mode, where positions are shown.
+        const int label = Settings::current().debugMode ? k : structure.nodes[k].number;
+        ReportError(LoadString(momentAtHingedNodeMessage), label);
+        return false;
+    }
     return true;
 }

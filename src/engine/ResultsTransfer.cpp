@@ -29,6 +29,14 @@ void Calculation::CheckResultsFinite() const
         if (!AllBounded(*matrix, resultLimit))
             OnMathError(MathErrorKind::Overflow);
     }
+    // Loads on supports are added to the reactions as they stand.
+    for (int i = 0; i < NK0; ++i) {
+        const Node &node = structure.nodes[K0[i]];
+        for (double load : {node.force.x, node.force.y, node.moment}) {
+            if (!(std::fabs(load) <= resultLimit))
+                OnMathError(MathErrorKind::Overflow);
+        }
+    }
 }
 
 void Calculation::TransferRodResults()
@@ -107,6 +115,12 @@ void Calculation::ComputeReactions()
             if (type == JointType::Fixed)
                 node.reaction.z -= M;
         }
+        // A load put on a node that stays a support during the calculation
+        // (a clamp) enters no equation: the support takes it directly. Node
+        // moments are clockwise positive, reaction moments counter-clockwise.
+        node.reaction.x -= node.force.x;
+        node.reaction.y -= node.force.y;
+        node.reaction.z += node.moment;
         node.reaction = Triple(cleaned(node.reaction.x), cleaned(node.reaction.y), cleaned(node.reaction.z));
     }
 }

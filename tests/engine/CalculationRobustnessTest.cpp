@@ -160,6 +160,26 @@ TEST(CalculationRobustness, EndsWithResultsOrOneMessage)
          Outcome::Refused, "конечными"},
         {"huge force", [](StructureModel &s) { s.nodes[1].force.y = -1e300; }, Outcome::Refused,
          "Internal error!"},
+        // A clamp takes its own loads into its reaction, which must stay a
+        // usable number also beside a reaction near the limit of the results.
+        {"largest force on a clamp that holds a huge tip force",
+         [](StructureModel &s) {
+             s.nodes[1].force.y = -1e299;
+             s.nodes[0].force.y = -std::numeric_limits<double>::max();
+         },
+         Outcome::Refused, "Internal error!"},
+        {"largest moment on a clamp that holds a huge tip force",
+         [](StructureModel &s) {
+             s.nodes[1].force.y = -1e299;
+             s.nodes[0].moment = std::numeric_limits<double>::max();
+         },
+         Outcome::Refused, "Internal error!"},
+        {"large loads on the clamp",
+         [](StructureModel &s) {
+             s.nodes[0].force = Pair(1e200, -1e200);
+             s.nodes[0].moment = 1e200;
+         },
+         Outcome::Calculated, ""},
         {"huge temperature gradient on a thin rod",
          [](StructureModel &s) {
              s.rods[0].temperature = Pair(1e300, -1e300);

@@ -123,6 +123,10 @@ inline Resultant LoadsAndReactions(const StructureModel &structure)
     };
     for (const Node &node : structure.nodes) {
         addForce(node.x, node.y, node.force.x + node.reaction.x, node.force.y + node.reaction.y);
+        // A load that its own support takes cancels within the node; it still
+        // sets the scale.
+        sum.scale = std::fmax(sum.scale, std::fmax(std::hypot(node.force.x, node.force.y),
+                                                   std::hypot(node.reaction.x, node.reaction.y)));
         sum.moment += node.reaction.z - node.moment; // node moments act clockwise
         sum.scale = std::fmax(sum.scale, std::fmax(std::fabs(node.reaction.z), std::fabs(node.moment)));
     }

@@ -31,9 +31,25 @@ double StructureModel::rodSin(int rod) const
     return (nodes[r.end.node].y - nodes[r.begin.node].y) / length;
 }
 
+namespace {
 // M(x) = M1 (1 - x/L) - M2 x/L - q x (L - x) / 2 with q the load component
 // along the rod's left normal (-sin, cos). The end moment M2 is stored with
 // the opposite sign, so M(L) = -M2.
+double momentAlong(double m1, double m2, double q, double length, double x)
+{
+    return m1 - (m1 + m2) * x / length + q * x * x / 2.0 - q * length * x / 2.0;
+}
+
+// The transverse load of a rod of non-zero length.
+double transverseLoad(const StructureModel &model, int rod, double length)
+{
+    const Rod &r = model.rods[rod];
+    const double c = (model.nodes[r.end.node].x - model.nodes[r.begin.node].x) / length;
+    const double s = (model.nodes[r.end.node].y - model.nodes[r.begin.node].y) / length;
+    return r.load.y * c - r.load.x * s;
+}
+} // namespace
+
 double StructureModel::momentAt(int rod, double x) const
 {
     const Rod &r = rods[rod];
@@ -44,10 +60,7 @@ double StructureModel::momentAt(int rod, double x) const
     const double length = rodLength(rod);
     if (length == 0.0)
         return m1; // the rod is a point: only its begin value exists
-    const double c = rodCos(rod);
-    const double s = rodSin(rod);
-    const double q = r.load.y * c - r.load.x * s;
-    return m1 - (m1 + m2) * x / length + q * x * x / 2.0 - q * length * x / 2.0;
+    return momentAlong(m1, m2, transverseLoad(*this, rod, length), length, x);
 }
 
 void StructureModel::rodsAtNode(int node, IndexList &list) const
@@ -81,18 +94,27 @@ JointType StructureModel::jointAtNode(int node) const
     return JointType::None;
 }
 
+// Samples every rod at x = 0, 0.01 L, 0.02 L ... (by repeated addition).
+// The rod's geometry is worked out once per rod: this runs at every paint
+// of a moment diagram.
 double StructureModel::maxMoment() const
 {
     double largest = 0.0;
     for (int i = 0; i < rods.count; ++i) {
+        const Rod &r = rods[i];
+        const double m1 = r.resultM.x;
+        const double m2 = r.resultM.y;
+        if (m1 == 0.0 && m2 == 0.0 && !r.hasLoad())
+            continue; // the moment is 0 all along
         const double length = rodLength(i);
         const double step = 0.01 * length;
         // A rod of zero (or not finite) length has no samples: the step
         // would be 0 or the position would never pass the length.
         if (!(step > 0.0) || !std::isfinite(length))
             continue;
+        const double q = transverseLoad(*this, i, length);
         for (double x = 0.0; x <= length;) {
-            const double value = std::fabs(momentAt(i, x));
+            const double value = std::fabs(momentAlong(m1, m2, q, length, x));
             if (value > largest)
                 largest = value;
             const double next = x + step;

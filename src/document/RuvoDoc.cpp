@@ -96,8 +96,11 @@ bool RuvoDoc::saveFile(const QString &filePath)
 {
     const std::string text = WriteStructure(structure);
     // The old file is replaced only when the new one is complete.
+    // Unbuffered, so that a write cut short by a full disk shows in the
+    // count written: a buffered QSaveFile ignores a short flush and would
+    // commit the truncated file over the old one.
     QSaveFile file(filePath);
-    bool written = file.open(QIODevice::WriteOnly);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (written)
         written =
             file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
@@ -107,7 +110,9 @@ bool RuvoDoc::saveFile(const QString &filePath)
         file.cancelWriting();
     if (!written) {
         const QByteArray name = QFile::encodeName(QDir::toNativeSeparators(filePath));
-        const QByteArray reason = file.errorString().toUtf8();
+        const QByteArray reason = file.error() != QFileDevice::NoError
+                                      ? file.errorString().toUtf8()
+                                      : QByteArrayLiteral("записана только часть данных (диск переполнен?)");
         ReportError("Ошибка записи файла!\tФайл %s не сохранен: %s", name.constData(), reason.constData());
         return false;
     }

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <cstdio>
+#include <new>
 #include <string>
 
 namespace {
@@ -169,7 +170,14 @@ bool RuvoDoc::calculate()
         return true;
 
     double time = 0.0;
-    const bool ok = Calculate(structure, time);
+    bool ok = false;
+    try {
+        ok = Calculate(structure, time);
+    } catch (const std::bad_alloc &) {
+        // The driver reports its own failures; running out of memory for
+        // the arrays of a huge structure is the one that can escape it.
+        ReportError("Недостаточно памяти!\tКонструкция слишком велика для расчета.");
+    }
     if (!ok) {
         // The driver has reported the error; the next request calculates again.
         switchResultsOff();

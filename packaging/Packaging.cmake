@@ -82,16 +82,16 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.ostrand.ru/ruvo/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "analysis of plane frames
- Ruvo analyses plane frames made of straight rods joined at nodes. The
- structure is drawn on a grid with the mouse; supports, hinges, forces,
- moments, distributed and temperature loads and support settlements are
- added with the mouse or in dialogs. Ruvo shows the bending-moment, shear
- and axial-force diagrams, the displaced shape and the reactions, prints
- them, and writes a text report of all results. The user interface is in
- Russian.
- .
- The package also holds ruvo-calc, which prints the results report of a
- structure file on the command line.")
+# The long description; CPack puts the summary before it and indents it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Ruvo analyses plane frames made of straight rods joined at nodes. The
+structure is drawn on a grid with the mouse; supports, hinges, forces,
+moments, distributed and temperature loads and support settlements are
+added with the mouse or in dialogs. Ruvo shows the bending-moment, shear
+and axial-force diagrams, the displaced shape and the reactions, prints
+them, and writes a text report of all results. The user interface is in
+Russian.
+
+The package also holds ruvo-calc, which prints the results report of a
+structure file on the command line.")
 include(CPack)

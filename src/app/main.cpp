@@ -34,11 +34,12 @@ int main(int argc, char **argv)
     SettingsStore::LoadSettings();
 
     MainFrame frame;
-    const QStringList files = parser.positionalArguments();
-    // A file that cannot be opened leaves the new, empty structure.
     frame.document()->newDocument();
+    // The window comes first, so that a message about the file stands over
+    // it; a file that cannot be opened leaves the new, empty structure.
+    frame.showAtStart();
+    const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
         frame.openFile(files.first());
-    frame.showAtStart();
     return application.exec();
 }

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libx11-dev
     fonts-dejavu-core
     xvfb xauth xdotool imagemagick poppler-utils
-    dpkg-dev file locales desktop-file-utils
+    dpkg-dev file locales desktop-file-utils shared-mime-info
     clang-14 libclang-rt-14-dev
 )
 

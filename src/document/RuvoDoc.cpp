@@ -57,6 +57,7 @@ void RuvoDoc::newDocument()
     // The results flag, the undo and redo states and the current positions
     // stay as they are: undo still offers the last edit of the old structure.
     structure.clear();
+    emit positionsChanged();
     fitOnDraw = true;
     switchResultsOff();
     path.clear();
@@ -84,6 +85,7 @@ bool RuvoDoc::openFile(const QString &filePath)
     // one) is a new structure: its old results and displays must not be
     // shown for it, so the hand-over happens after a reported error too.
     needsCalculation = true;
+    emit positionsChanged();
     fitOnDraw = true;
     switchResultsOff();
     path = QFileInfo(filePath).absoluteFilePath();
@@ -156,6 +158,7 @@ void RuvoDoc::switchResultsOff()
 void RuvoDoc::structureChanged()
 {
     needsCalculation = true;
+    emit positionsChanged();
     // Shown diagrams follow the edit at once; a failure switches them off.
     if (anyResultShown())
         calculate();
@@ -178,6 +181,9 @@ bool RuvoDoc::calculate()
         // the arrays of a huge structure is the one that can escape it.
         ReportError("Недостаточно памяти!\tКонструкция слишком велика для расчета.");
     }
+    // Preparation reorders the nodes and rods, whether or not the
+    // calculation then succeeds.
+    emit positionsChanged();
     if (!ok) {
         // The driver has reported the error; the next request calculates again.
         switchResultsOff();

@@ -49,6 +49,40 @@ public:
     void selectNode(int node, bool flag);
     void selectRod(int rod, bool flag);
 
+    // Element operations of the view. Each takes the undo snapshot, changes
+    // the model and ends with structureChanged, also when the model refuses
+    // (a node on top of another, a duplicate rod). Positions outside the
+    // lists are ignored.
+    void moveNode(int node, double x, double y);
+    void addNode(double x, double y, bool isFree);
+    void addRod(int a, int b);
+    void splitRod(int rod, double x, double y, bool isFree);
+    // Load operations: each opens its dialog filled with the present values
+    // and changes the structure (snapshot first) only when it is confirmed.
+    // On a rod, a force or a moment splits the rod at (x, y) with a new free
+    // node that takes the load.
+    void forceOnRod(int rod, double x, double y);
+    void momentOnRod(int rod, double x, double y);
+    void forceOnNode(int node);
+    void momentOnNode(int node);
+    void distributedLoad(int rod);
+    void displacementOnNode(int node);
+    void temperatureOnRod(int rod);
+
+    // Property dialogs; the snapshot and the change only after OK.
+    void nodeProperties(int node);
+    void rodProperties(int rod);
+    // The selected nodes (rods): nothing, the single dialog or the
+    // multiple dialog, by their number.
+    void selectedNodeProperties();
+    void selectedRodProperties();
+
+    // The delete commands 40151 ... 40157 on currentNode or currentRod.
+    void deleteCommand(int id);
+
+    bool isNode(int node) const { return node >= 0 && node < structure.nodes.count; }
+    bool isRod(int rod) const { return rod >= 0 && rod < structure.rods.count; }
+
     // Asks every view to repaint; hint 0 erases the background.
     void updateAllViews(int hint = 0);
 
@@ -89,6 +123,10 @@ signals:
     void statusMessage(const QString &text);
     void modifiedChanged(bool modified);
     void titleChanged(const QString &title);
+    // Positions of nodes and rods held outside the lists may name other
+    // elements now, or none: the structure changed, was replaced, or a
+    // calculation reordered it. Pending actions on positions end here.
+    void positionsChanged();
 
 private:
     enum class RodDirection { Any, Horizontal, Vertical };

@@ -1,5 +1,6 @@
 // The commands routed to the document: undo and redo, the selection
-// commands of the Edit menu, the reports and the calculator.
+// commands of the Edit menu, the element commands of the context menu, the
+// reports and the calculator.
 
 #include "app/CommandIds.h"
 #include "document/RuvoDoc.h"
@@ -48,6 +49,21 @@ bool RuvoDoc::onCommand(int id)
         selectRods(RodDirection::Vertical);
         updateAllViews(SelectionHint);
         return true;
+    case Command::NodeProperties:
+        nodeProperties(currentNode);
+        return true;
+    case Command::RodProperties:
+        rodProperties(currentRod);
+        return true;
+    case Command::DeleteNode:
+    case Command::DeleteForce:
+    case Command::DeleteMoment:
+    case Command::DeleteDisplacement:
+    case Command::DeleteRod:
+    case Command::DeleteDistributedLoad:
+    case Command::DeleteTemperature:
+        deleteCommand(id);
+        return true;
     case Command::Results:
         showResults();
         return true;
@@ -74,6 +90,19 @@ bool RuvoDoc::updateCommand(int id, CommandState &state)
         return true;
     case Command::EditRedo:
         state.enabled = canRedo();
+        return true;
+    case Command::NodeProperties:
+    case Command::DeleteNode:
+    case Command::DeleteForce:
+    case Command::DeleteMoment:
+    case Command::DeleteDisplacement:
+        state.enabled = isNode(currentNode);
+        return true;
+    case Command::RodProperties:
+    case Command::DeleteRod:
+    case Command::DeleteDistributedLoad:
+    case Command::DeleteTemperature:
+        state.enabled = isRod(currentRod);
         return true;
     case Command::SelectAll:
     case Command::DeselectAll:

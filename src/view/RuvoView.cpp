@@ -52,8 +52,13 @@ RuvoView::RuvoView(RuvoDoc *document, QWidget *parent) : QAbstractScrollArea(par
             [this] { horizontalScrollAction(QAbstractSlider::SliderMove); });
     connect(verticalScrollBar(), &QAbstractSlider::sliderReleased, this,
             [this] { verticalScrollAction(QAbstractSlider::SliderMove); });
-    if (doc != nullptr)
+    if (doc != nullptr) {
         connect(doc, &RuvoDoc::viewsUpdated, this, [this](int) { invalidate(); });
+        // A rod or a drag anchored on a position must not outlive the
+        // structure it was started on.
+        connect(doc, &RuvoDoc::positionsChanged, this, &RuvoView::cancelPendingActions);
+    }
+    setModeCursor(ModeEdit);
 }
 
 RuvoView::~RuvoView() = default;
@@ -70,7 +75,8 @@ void RuvoView::resetInteraction()
     rodStarted = false;
     anchorNode = 0;
     ctrlDown = false;
-    canvas()->unsetCursor();
+    captured = false;
+    setModeCursor(ModeEdit);
 }
 
 // --- Commands ---------------------------------------------------------------
@@ -109,6 +115,18 @@ bool RuvoView::onCommand(int id)
     case Command::ShowReactions:
     case Command::ShowDisplacements:
         resultCommand(id);
+        return true;
+    case Command::ModeFreeNode:
+    case Command::ModeSupportNode:
+    case Command::ModeRod:
+    case Command::ModeForce:
+    case Command::ModeDistributedLoad:
+    case Command::ModeMoment:
+    case Command::ModeTemperature:
+    case Command::ModeDisplacement:
+    case Command::ModeEdit:
+    case Command::ModeDelete:
+        modeCommand(id);
         return true;
     default:
         return false;
@@ -150,6 +168,36 @@ bool RuvoView::updateCommand(int id, CommandState &state)
         return true;
     case Command::ShowDisplacements:
         state.checked = doc != nullptr && doc->showDisplacements != 0;
+        return true;
+    case Command::ModeFreeNode:
+        state.checked = currentMode == ModeFreeNode;
+        return true;
+    case Command::ModeSupportNode:
+        state.checked = currentMode == ModeSupportNode;
+        return true;
+    case Command::ModeRod:
+        state.checked = currentMode == ModeRod;
+        return true;
+    case Command::ModeForce:
+        state.checked = currentMode == ModeForce;
+        return true;
+    case Command::ModeDistributedLoad:
+        state.checked = currentMode == ModeDistributedLoad;
+        return true;
+    case Command::ModeMoment:
+        state.checked = currentMode == ModeMoment;
+        return true;
+    case Command::ModeTemperature:
+        state.checked = currentMode == ModeTemperature;
+        return true;
+    case Command::ModeDisplacement:
+        state.checked = currentMode == ModeDisplacement;
+        return true;
+    case Command::ModeEdit:
+        state.checked = currentMode == ModeEdit;
+        return true;
+    case Command::ModeDelete:
+        state.checked = currentMode == ModeDelete;
         return true;
     default:
         return false;
@@ -292,6 +340,7 @@ void RuvoView::paintView(QPainter &painter)
             drawReactions(painter, port, structure, valuesShown);
         if (doc->showDisplacements)
             drawDisplacements(painter, port, structure, valuesShown);
+        drawRubberLines(painter);
         updateScrollBars();
     } catch (const MathException &) {
         // A structure the lists refuse to index (a rod naming a missing node)
@@ -409,7 +458,12 @@ void RuvoView::keyPressEvent(QKeyEvent *event)
     bool keypad = event->modifiers() & Qt::KeypadModifier;
     int key = event->key();
     bool handled = true;
-    if (key == Qt::Key_Plus && keypad) {
+    if (key == Qt::Key_Escape) {
+        escape();
+    } else if (key == Qt::Key_Control) {
+        ctrlDown = true;
+        handled = false;
+    } else if (key == Qt::Key_Plus && keypad) {
         zoomInCommand();
     } else if (key == Qt::Key_Minus && keypad) {
         zoomOutCommand();

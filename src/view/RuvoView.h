@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "view/HitTest.h"
+#include "view/ModeCursors.h"
 #include "view/MomentScale.h"
 #include "view/ViewMode.h"
 #include "view/Viewport.h"
@@ -8,6 +10,7 @@
 #include <QAbstractScrollArea>
 
 class RuvoDoc;
+class QMenu;
 class QPainter;
 
 // The one view of the document: maps the structure to the window, paints
@@ -48,6 +51,33 @@ public:
     bool showValues() const { return valuesShown; }
     ViewMode mode() const { return currentMode; }
 
+    // Editing state: a rod waiting for its second node, a node being
+    // dragged (anchorNode names the node in both cases).
+    bool isRodStarted() const { return rodStarted; }
+    bool isDraggingNode() const { return draggingNode; }
+    int anchor() const { return anchorNode; }
+    // The mode commands 40301 ... 40310: every mode but editing first
+    // clears the selection.
+    void modeCommand(int id);
+    // Ends a pending rod or drag: the elements it was anchored on may
+    // have gone or moved to other positions.
+    void cancelPendingActions();
+
+    // The logical point (y upward) of a point of the canvas (y downward).
+    LogicalPoint logicalPoint(const QPoint &canvasPoint) const;
+    // The world point of a logical point, each coordinate snapped to the
+    // mouse step.
+    Pair snappedWorld(LogicalPoint p) const;
+    // What lies under a logical point, with the geometry of the drawing.
+    HitResult hitAt(LogicalPoint p) const;
+    // The context menu for what lies under a logical point; sets the
+    // document's currentNode or currentRod. Each action carries its command
+    // id as data. The caller owns the menu.
+    QMenu *createContextMenu(LogicalPoint p);
+    // Runs a command chosen in the context menu: the view's own, else the
+    // document's.
+    void contextCommand(int id);
+
     // The paint sequence on any painter whose device is the size of the
     // canvas: fit when the document asks for it, origin marker, grid, loads,
     // structure, result displays, then the scroll bars.
@@ -64,6 +94,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     // The scroll bars only report actions; their values are set by paint.
     void scrollContentsBy(int dx, int dy) override;
 
@@ -82,6 +117,18 @@ private:
     // Repaint request; the view always repaints its whole area.
     void invalidate();
 
+    // Mouse and keyboard editing.
+    void setModeCursor(int code);
+    void leftButtonUp(LogicalPoint p, bool ctrl);
+    void modeAction(const HitResult &hit, Pair world, bool ctrl);
+    void selectionClick(const HitResult &hit, bool ctrl);
+    void escape();
+    void updateToolTip(const HitResult &hit);
+    // The rubber line of a started rod and the rubber lines of a dragged
+    // node, drawn over the picture at each paint.
+    void drawRubberLines(QPainter &painter);
+    bool isUsable() const;
+
     RuvoDoc *doc;
     Viewport port;
     MomentScale momentScale;
@@ -92,6 +139,13 @@ private:
     bool rodStarted = false;
     int anchorNode = 0;
     bool ctrlDown = false;
+    // The left button went down in the view and is still down.
+    bool captured = false;
+    LogicalPoint currentPoint;
+    LogicalPoint previousPoint;
+    LogicalPoint pressPoint;
+    LogicalPoint dragPoint;
+    ModeCursors cursors;
 
     bool loadsShown = true;
     bool valuesShown = true;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "dialogs/FieldDialog.h"
+
+class QCheckBox;
+
+// The values of several nodes as "Свойства нескольких узлов" shows them.
+struct MultiNodeValues {
+    bool isFree = true;
+    bool isFreeDiffers = false; // the check box is indeterminate
+    MixedValue fx;
+    MixedValue fy;
+    MixedValue moment;
+    MixedValue dx;
+    MixedValue dy;
+    MixedValue da; // degrees, checked to lie in -180...180
+};
+
+// "Свойства нескольких узлов": the support state, nodal loads and prescribed
+// displacements of several nodes at once. A value the nodes do not share
+// starts empty (the check box indeterminate); what the user leaves so comes
+// back with its `differs` flag set and means "leave each node's own value".
+class MultiNodeDialog : public FieldDialog {
+    Q_OBJECT
+
+public:
+    explicit MultiNodeDialog(const MultiNodeValues &values, QWidget *parent = nullptr);
+
+    MultiNodeValues values() const;
+    QCheckBox *freeCheckBox() const { return freeBox; }
+
+private:
+    QCheckBox *freeBox;
+};

@@ -1,0 +1,113 @@
+#include "dialogs/MultiRodDialog.h"
+
+#include "dialogs/NumberField.h"
+#include "dialogs/RodDialog.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int MultiRodHelpContext = 440;
+}
+
+MultiRodDialog::MultiRodDialog(const MultiRodValues &values, QWidget *parent)
+    : FieldDialog(QStringLiteral("Свойства нескольких стержней"), parent)
+{
+    using namespace ArrowRange;
+    allowEmptyFields = true;
+    auto *layout = new QVBoxLayout(this);
+    auto *columns = new QHBoxLayout;
+    layout->addLayout(columns);
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+
+    beginJoints = addJointGroup(left, true, values.beginJoint, values.beginJointDiffers, values.beginAngle);
+    endJoints = addJointGroup(left, false, values.endJoint, values.endJointDiffers, values.endAngle);
+
+    QFormLayout *load = addGroup(left, QStringLiteral("Распределенная нагрузка"));
+    showMixed(addField(load, QStringLiteral("qx"), QStringLiteral("X, N/M"), LoadLowest, LoadHighest),
+              values.qx);
+    showMixed(addField(load, QStringLiteral("qy"), QStringLiteral("Y, N/M"), LoadLowest, LoadHighest),
+              values.qy);
+
+    QFormLayout *temperature = addGroup(right, QStringLiteral("Температурное воздействие"));
+    showMixed(addField(temperature, QStringLiteral("left"), QStringLiteral("Слева"), LoadLowest, LoadHighest),
+              values.leftTemperature);
+    showMixed(
+        addField(temperature, QStringLiteral("right"), QStringLiteral("Справа"), LoadLowest, LoadHighest),
+        values.rightTemperature);
+
+    QFormLayout *material = addGroup(right, QStringLiteral("Материал"));
+    showMixed(addField(material, QStringLiteral("ei"), QStringLiteral("EI"), MaterialLowest, MaterialHighest),
+              values.EI);
+    showMixed(addField(material, QStringLiteral("ef"), QStringLiteral("EF"), MaterialLowest, MaterialHighest),
+              values.EF);
+    showMixed(addField(material, QStringLiteral("height"), QStringLiteral("Высота, M"), MaterialLowest,
+                       MaterialHighest),
+              values.height);
+
+    QFormLayout *physics = addGroup(right, QStringLiteral("Физические характеристики"));
+    showMixed(
+        addField(physics, QStringLiteral("alpha"), QStringLiteral("Альфа"), MaterialLowest, MaterialHighest),
+        values.alpha);
+    showMixed(addField(physics, QStringLiteral("nu"), QStringLiteral("К. Пуассона"), MaterialLowest,
+                       MaterialHighest),
+              values.nu);
+    showMixed(addField(physics, QStringLiteral("mu"), QStringLiteral("Мю"), MaterialLowest, MaterialHighest),
+              values.mu);
+
+    addPropertyButtons(layout, MultiRodHelpContext);
+}
+
+QButtonGroup *MultiRodDialog::addJointGroup(QLayout *layout, bool atBegin, int joint, bool differs,
+                                            const MixedValue &angle)
+{
+    using namespace ArrowRange;
+    QGroupBox *box = nullptr;
+    QFormLayout *form =
+        addGroup(layout, atBegin ? QStringLiteral("Начальный узел") : QStringLiteral("Конечный узел"), &box);
+    auto *group = new QButtonGroup(this);
+    const std::pair<int, const char *> radios[] = {{JointChoice::Hinge, "Шарнир"},
+                                                   {JointChoice::Fixed, "Жесткая связь"}};
+    for (const auto &[id, text] : radios) {
+        auto *radio = new QRadioButton(QString::fromUtf8(text), box);
+        group->addButton(radio, id);
+        form->addRow(radio);
+        // Only a joint these radios can show is chosen: a shared moving
+        // hinge must not become a hinge by a confirmation alone.
+        radio->setChecked(!differs && joint == id);
+    }
+    NumberField *angleField =
+        addField(form, atBegin ? QStringLiteral("beginAngle") : QStringLiteral("endAngle"),
+                 QStringLiteral("Поворот, °"), RodAngleLowest, RodAngleHighest);
+    showMixed(angleField, angle);
+    return group;
+}
+
+MultiRodValues MultiRodDialog::values() const
+{
+    MultiRodValues values;
+    values.beginJoint = std::max(0, beginJoints->checkedId());
+    values.beginJointDiffers = values.beginJoint == JointChoice::None;
+    values.endJoint = std::max(0, endJoints->checkedId());
+    values.endJointDiffers = values.endJoint == JointChoice::None;
+    values.beginAngle = readMixed(field(QStringLiteral("beginAngle")));
+    values.endAngle = readMixed(field(QStringLiteral("endAngle")));
+    values.qx = readMixed(field(QStringLiteral("qx")));
+    values.qy = readMixed(field(QStringLiteral("qy")));
+    values.leftTemperature = readMixed(field(QStringLiteral("left")));
+    values.rightTemperature = readMixed(field(QStringLiteral("right")));
+    values.EI = readMixed(field(QStringLiteral("ei")));
+    values.EF = readMixed(field(QStringLiteral("ef")));
+    values.height = readMixed(field(QStringLiteral("height")));
+    values.alpha = readMixed(field(QStringLiteral("alpha")));
+    values.nu = readMixed(field(QStringLiteral("nu")));
+    values.mu = readMixed(field(QStringLiteral("mu")));
+    return values;
+}

@@ -1,0 +1,410 @@
+// The element commands of the document: the operations the view calls,
+// the load dialogs, the delete commands and the single and multiple
+// property dialogs, each with its snapshot after OK and nothing on Cancel.
+
+#include "app/CommandIds.h"
+#include "dialogs/GuiTestSupport.h"
+#include "dialogs/ModalScript.h"
+#include "dialogs/MultiNodeDialog.h"
+#include "dialogs/MultiRodDialog.h"
+#include "dialogs/RodDialog.h"
+#include "document/RuvoDoc.h"
+#include "model/Settings.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SettingsBackup {
+    Settings saved = Settings::current();
+    ~SettingsBackup() { Settings::current() = saved; }
+};
+
+class ElementCommandsTest : public ::testing::Test {
+protected:
+    // Two support nodes and a free node joined by two rods:
+    // 0 (0,0) support - 2 (0,4) free - 1 (4,4) support.
+    void portal()
+    {
+        StructureModel &s = doc.structure;
+        s.clear();
+        s.addNode(0, 0, false);
+        s.addNode(4, 4, false);
+        s.addNode(0, 4, true);
+        s.addRod(0, 2);
+        s.addRod(1, 2);
+        doc.setModified(false);
+    }
+    const Node &node(int i) const { return doc.structure.nodes[i]; }
+    const Rod &rod(int i) const { return doc.structure.rods[i]; }
+
+    SettingsBackup settings;
+    RecordingReporter reporter;
+    RuvoDoc doc;
+};
+
+TEST_F(ElementCommandsTest, ViewOperationsEditTheModelWithASnapshotEvenWhenRefused)
+{
+    portal();
+    doc.moveNode(2, 0, 5);
+    EXPECT_EQ(node(2).y, 5.0);
+    EXPECT_TRUE(doc.canUndo());
+    EXPECT_TRUE(doc.isModified());
+
+    doc.undo();
+    doc.moveNode(2, 4, 4); // onto node 1: refused, but recorded
+    EXPECT_EQ(node(2).x, 0.0);
+    EXPECT_TRUE(doc.canUndo());
+    EXPECT_FALSE(doc.canRedo());
+
+    doc.addRod(0, 2); // duplicate
+    EXPECT_EQ(doc.structure.rods.count, 2);
+    doc.addRod(1, 0);
+    ASSERT_EQ(doc.structure.rods.count, 3);
+    EXPECT_EQ(rod(2).begin.node, 0) << "rods run from the lower position";
+
+    doc.splitRod(2, 2, 2, false);
+    EXPECT_EQ(doc.structure.nodes.count, 4);
+    EXPECT_EQ(node(3).isFree, 0);
+    EXPECT_EQ(doc.structure.rods.count, 4);
+
+    // Positions outside the lists change nothing, not even the snapshot.
+    doc.undo();
+    const bool couldUndo = doc.canUndo();
+    const bool couldRedo = doc.canRedo();
+    doc.setModified(false);
+    doc.moveNode(7, 0, 0);
+    doc.addRod(0, 9);
+    doc.splitRod(-1, 0, 0, true);
+    EXPECT_EQ(doc.canUndo(), couldUndo);
+    EXPECT_EQ(doc.canRedo(), couldRedo);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.structure.rods.count, 3);
+}
+
+TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
+{
+    portal();
+    {
+        ModalScript script;
+        script.then(PressCancel);
+        doc.forceOnRod(0, 0, 2);
+        ASSERT_EQ(script.dialogs.size(), 1u);
+        EXPECT_EQ(script.dialogs[0], QStringLiteral("Сила"));
+    }
+    EXPECT_EQ(doc.structure.rods.count, 2) << "cancelled: nothing split";
+    EXPECT_FALSE(doc.canUndo());
+    EXPECT_FALSE(doc.isModified());
+
+    {
+        ModalScript script;
+        script.then(TypeAndOk({{"first", "10"}, {"second", "-5"}}));
+        doc.forceOnRod(0, 0, 2);
+    }
+    ASSERT_EQ(doc.structure.nodes.count, 4);
+    EXPECT_EQ(node(3).force, Pair(10, -5));
+    EXPECT_EQ(node(3).isFree, 1);
+    EXPECT_EQ(node(3).y, 2.0);
+    EXPECT_EQ(doc.structure.rods.count, 3);
+    EXPECT_TRUE(doc.canUndo());
+
+    {
+        ModalScript script;
+        script.then([](QDialog &dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Момент"));
+            return TypeAndOk({{"moment", "-7.5"}})(dialog);
+        });
+        doc.momentOnRod(1, 2, 4);
+    }
+    ASSERT_EQ(doc.structure.nodes.count, 5);
+    EXPECT_EQ(node(4).moment, -7.5);
+    EXPECT_EQ(node(4).force, Pair(0, 0));
+}
+
+TEST_F(ElementCommandsTest, LoadDialogsStartFromTheElementAndWriteBackOnOk)
+{
+    portal();
+    doc.structure.nodes[2].force = Pair(1, 2);
+    doc.structure.rods[0].height = 0.5;
+    doc.structure.rods[0].alpha = 2;
+    ModalScript script;
+    script
+        .then([](QDialog &dialog) {
+            auto &fields = dynamic_cast<FieldDialog &>(dialog);
+            EXPECT_EQ(fields.field("first")->text(), QStringLiteral("1"));
+            EXPECT_EQ(fields.field("second")->text(), QStringLiteral("2"));
+            return TypeAndOk({{"second", "3"}})(dialog);
+        })
+        .then(TypeAndOk({{"moment", "4"}}))
+        .then(TypeAndOk({{"first", "0"}, {"second", "-10"}}))
+        .then([](QDialog &dialog) {
+            auto &fields = dynamic_cast<FieldDialog &>(dialog);
+            EXPECT_EQ(fields.field("height")->text(), QStringLiteral("0.5"));
+            return TypeAndOk({{"left", "20"}, {"right", "-20"}, {"alpha", "1e-5"}})(dialog);
+        })
+        .then(TypeAndOk({{"dx", "0.01"}, {"da", "-90"}}));
+    doc.forceOnNode(2);
+    doc.momentOnNode(2);
+    doc.distributedLoad(1);
+    doc.temperatureOnRod(0);
+    doc.displacementOnNode(0);
+    EXPECT_EQ(script.dialogs, (std::vector<QString>{QStringLiteral("Сила"), QStringLiteral("Момент"),
+                                                    QStringLiteral("Распределенная нагрузка"),
+                                                    QStringLiteral("Температурная нагрузка"),
+                                                    QStringLiteral("Перемещение")}));
+    EXPECT_EQ(node(2).force, Pair(1, 3));
+    EXPECT_EQ(node(2).moment, 4.0);
+    EXPECT_EQ(rod(1).load, Pair(0, -10));
+    EXPECT_EQ(rod(0).temperature, Pair(20, -20));
+    EXPECT_EQ(rod(0).alpha, 1e-5);
+    EXPECT_EQ(rod(0).height, 0.5);
+    EXPECT_EQ(node(0).displacement, Triple(0.01, 0, -90));
+}
+
+TEST_F(ElementCommandsTest, DeleteCommandsActOnTheCurrentElementAndKeepAlphaAndHeight)
+{
+    portal();
+    doc.structure.nodes[2].force = Pair(1, 1);
+    doc.structure.nodes[2].moment = 3;
+    doc.structure.nodes[0].displacement = Triple(0, 0.1, 0);
+    doc.structure.rods[1].load = Pair(0, -1);
+    doc.structure.rods[1].temperature = Pair(5, 5);
+    doc.structure.rods[1].alpha = 7;
+    doc.structure.rods[1].height = 0.3;
+
+    doc.currentNode = 2;
+    doc.onCommand(Command::DeleteForce);
+    EXPECT_EQ(node(2).force, Pair(0, 0));
+    EXPECT_EQ(node(2).moment, 3.0);
+    doc.onCommand(Command::DeleteMoment);
+    EXPECT_EQ(node(2).moment, 0.0);
+    doc.currentNode = 0;
+    doc.onCommand(Command::DeleteDisplacement);
+    EXPECT_EQ(node(0).displacement, Triple(0, 0, 0));
+    doc.currentRod = 1;
+    doc.onCommand(Command::DeleteDistributedLoad);
+    EXPECT_EQ(rod(1).load, Pair(0, 0));
+    doc.onCommand(Command::DeleteTemperature);
+    EXPECT_EQ(rod(1).temperature, Pair(0, 0));
+    EXPECT_EQ(rod(1).alpha, 7.0);
+    EXPECT_EQ(rod(1).height, 0.3);
+    doc.onCommand(Command::DeleteRod);
+    EXPECT_EQ(doc.structure.rods.count, 1);
+    doc.undo();
+    EXPECT_EQ(doc.structure.rods.count, 2) << "each delete is one undo step";
+
+    doc.currentNode = 2;
+    doc.onCommand(Command::DeleteNode);
+    EXPECT_EQ(doc.structure.nodes.count, 2);
+    EXPECT_EQ(doc.structure.rods.count, 0) << "the rods at the node go with it";
+
+    // A stale position (the lists have shrunk since) changes nothing.
+    doc.undo();
+    doc.currentNode = 5;
+    doc.currentRod = 9;
+    CommandState state;
+    ASSERT_TRUE(doc.updateCommand(Command::DeleteNode, state));
+    EXPECT_FALSE(state.enabled);
+    for (int id : {Command::DeleteNode, Command::DeleteForce, Command::DeleteRod, Command::DeleteTemperature,
+                   Command::NodeProperties, Command::RodProperties})
+        EXPECT_TRUE(doc.onCommand(id));
+    EXPECT_EQ(doc.structure.nodes.count, 3);
+    EXPECT_EQ(doc.structure.rods.count, 2);
+    EXPECT_FALSE(doc.canUndo());
+}
+
+TEST_F(ElementCommandsTest, NodeDialogWritesBackAndResetsJointsWhenTheSupportStateChanges)
+{
+    SettingsBackup backup;
+    Settings::current().type = 2;
+    portal();
+    doc.structure.rods[0].begin = RodEnd(0, JointType::MovingHinge, 30);
+    {
+        ModalScript script;
+        script.then([](QDialog &dialog) {
+            auto &fields = dynamic_cast<FieldDialog &>(dialog);
+            EXPECT_EQ(fields.field("x")->text(), QStringLiteral("0"));
+            dialog.findChild<QCheckBox *>()->setChecked(true); // support -> free
+            return TypeAndOk({{"x", "-1"}, {"fx", "2"}})(dialog);
+        });
+        doc.nodeProperties(0);
+    }
+    EXPECT_EQ(node(0).x, -1.0);
+    EXPECT_EQ(node(0).isFree, 1);
+    EXPECT_EQ(node(0).force, Pair(2, 0));
+    EXPECT_EQ(rod(0).begin, RodEnd(0, JointType::Fixed, 0)) << "the setting \"Type\" with angle 0";
+    EXPECT_TRUE(doc.canUndo());
+
+    // Cancel changes nothing at all.
+    doc.setModified(false);
+    doc.undo();
+    doc.setModified(false);
+    {
+        ModalScript script;
+        script.then([](QDialog &dialog) {
+            dynamic_cast<FieldDialog &>(dialog).field("x")->setText(QStringLiteral("9"));
+            return PressCancel(dialog);
+        });
+        doc.nodeProperties(0);
+    }
+    EXPECT_EQ(node(0).x, 0.0);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.canRedo());
+}
+
+TEST_F(ElementCommandsTest, RodDialogSharesAMovingHingeWithTheOtherRodsAtTheSupport)
+{
+    portal();
+    doc.addRod(0, 1); // a second rod at support node 0
+    doc.structure.rods[1].begin.joint = JointType::Hinge;
+    ModalScript script;
+    script.then([](QDialog &dialog) {
+        auto &rodDialog = dynamic_cast<RodDialog &>(dialog);
+        rodDialog.jointGroup(true)->button(JointChoice::MovingHinge)->click();
+        return TypeAndOk({{"beginAngle", "30"}, {"ei", "250"}, {"qy", "-3"}})(dialog);
+    });
+    doc.rodProperties(0);
+    EXPECT_EQ(rod(0).begin, RodEnd(0, JointType::MovingHinge, 30));
+    EXPECT_EQ(rod(0).EI, 250.0);
+    EXPECT_EQ(rod(0).load, Pair(0, -3));
+    EXPECT_EQ(rod(2).begin, RodEnd(0, JointType::MovingHinge, 30)) << "the same support, the same joint";
+    EXPECT_EQ(rod(1).begin.joint, JointType::Hinge) << "another support keeps its own";
+}
+
+TEST_F(ElementCommandsTest, ASupportLinkOpensWithItsLoadFieldsDisabled)
+{
+    portal();
+    doc.structure.rods[0].begin.joint = JointType::Hinge;
+    doc.structure.rods[0].end.joint = JointType::Hinge;
+    ModalScript script;
+    script.then([](QDialog &dialog) {
+        auto &fields = dynamic_cast<FieldDialog &>(dialog);
+        EXPECT_FALSE(fields.field("qx")->isEnabled());
+        EXPECT_FALSE(fields.field("right")->isEnabled());
+        return PressCancel(dialog);
+    });
+    doc.rodProperties(0);
+}
+
+TEST_F(ElementCommandsTest, MultipleNodeDialogChangesOnlyWhatTheUserFilled)
+{
+    portal();
+    doc.structure.nodes[0].force = Pair(1, 0);
+    doc.structure.nodes[2].force = Pair(2, 0);
+    doc.structure.nodes[0].select();
+    doc.structure.nodes[2].select();
+    ModalScript script;
+    script.then([](QDialog &dialog) {
+        auto &multi = dynamic_cast<MultiNodeDialog &>(dialog);
+        EXPECT_TRUE(multi.field("fx")->text().isEmpty()) << "Fx differs";
+        EXPECT_EQ(multi.field("fy")->text(), QStringLiteral("0"));
+        EXPECT_EQ(multi.freeCheckBox()->checkState(), Qt::PartiallyChecked);
+        return TypeAndOk({{"fy", "5"}})(dialog);
+    });
+    doc.selectedNodeProperties();
+    EXPECT_EQ(node(0).force, Pair(1, 5));
+    EXPECT_EQ(node(2).force, Pair(2, 5));
+    EXPECT_EQ(node(0).isFree, 0) << "an indeterminate box keeps each node's state";
+    EXPECT_EQ(node(2).isFree, 1);
+    EXPECT_EQ(node(1).force, Pair(0, 0)) << "an unselected node is untouched";
+}
+
+TEST_F(ElementCommandsTest, MultipleNodeDialogMakesSupportsFreeAndKeepsTheirLoads)
+{
+    SettingsBackup backup;
+    Settings::current().type = 1;
+    portal();
+    doc.structure.rods[0].begin = RodEnd(0, JointType::Fixed, 10);
+    doc.structure.nodes[0].displacement = Triple(0.5, 0, 0);
+    doc.structure.nodes[0].select();
+    doc.structure.nodes[1].select();
+    ModalScript script;
+    script.then([](QDialog &dialog) {
+        dynamic_cast<MultiNodeDialog &>(dialog).freeCheckBox()->setCheckState(Qt::Checked);
+        return PressOk(dialog);
+    });
+    doc.selectedNodeProperties();
+    EXPECT_TRUE(script.messages.empty()) << "no load-rule messages here";
+    EXPECT_EQ(node(0).isFree, 1);
+    EXPECT_EQ(node(1).isFree, 1);
+    EXPECT_EQ(rod(0).begin, RodEnd(0, JointType::Hinge, 0));
+    EXPECT_EQ(node(0).displacement, Triple(0.5, 0, 0));
+}
+
+TEST_F(ElementCommandsTest, OneSelectedElementOpensTheSingleDialogAndNoneOpensNothing)
+{
+    portal();
+    {
+        ModalScript script;
+        doc.selectedNodeProperties();
+        doc.selectedRodProperties();
+        EXPECT_TRUE(script.dialogs.empty());
+    }
+    doc.structure.nodes[1].select();
+    doc.structure.rods[1].select();
+    ModalScript script;
+    script.then(PressCancel).then(PressCancel);
+    doc.selectedNodeProperties();
+    doc.selectedRodProperties();
+    EXPECT_EQ(script.dialogs,
+              (std::vector<QString>{QStringLiteral("Свойства узла"), QStringLiteral("Свойства стержня")}));
+}
+
+TEST_F(ElementCommandsTest, MultipleRodDialogAppliesAnglesAtSupportsOnlyAndKeepsUnshownJoints)
+{
+    portal();
+    // Both rods end rigidly at free node 2 and begin at a moving hinge.
+    for (int i = 0; i < 2; ++i) {
+        doc.structure.rods[i].begin.joint = JointType::MovingHinge;
+        doc.structure.rods[i].end.joint = JointType::Fixed;
+        doc.structure.rods[i].select();
+    }
+    doc.structure.rods[1].EI = 5;
+    ModalScript script;
+    script.then([](QDialog &dialog) {
+        auto &multi = dynamic_cast<MultiRodDialog &>(dialog);
+        EXPECT_EQ(multi.jointGroup(true)->checkedId(), -1) << "a moving hinge is shown with no choice";
+        EXPECT_EQ(multi.jointGroup(false)->checkedId(), JointChoice::Fixed);
+        EXPECT_TRUE(multi.field("ei")->text().isEmpty());
+        return TypeAndOk({{"beginAngle", "45"}, {"endAngle", "60"}, {"qy", "-2"}})(dialog);
+    });
+    doc.selectedRodProperties();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(rod(i).begin.joint, JointType::MovingHinge)
+            << "confirming keeps the moving hinge of rod " << i;
+        EXPECT_EQ(rod(i).begin.angle, 45.0) << i;
+        EXPECT_EQ(rod(i).end.angle, 0.0) << "no angle lands at a free node, rod " << i;
+        EXPECT_EQ(rod(i).end.joint, JointType::Fixed) << i;
+        EXPECT_EQ(rod(i).load, Pair(0, -2)) << i;
+    }
+    EXPECT_EQ(rod(0).EI, 1.0);
+    EXPECT_EQ(rod(1).EI, 5.0);
+
+    // Choosing a joint does change it, and the support shares it.
+    ModalScript again;
+    again.then([](QDialog &dialog) {
+        dynamic_cast<MultiRodDialog &>(dialog).jointGroup(true)->button(JointChoice::Hinge)->click();
+        return PressOk(dialog);
+    });
+    doc.selectedRodProperties();
+    EXPECT_EQ(rod(0).begin.joint, JointType::Hinge);
+    EXPECT_EQ(rod(1).begin.joint, JointType::Hinge);
+}
+
+TEST_F(ElementCommandsTest, EveryChangePublishesThatPositionsMayBeStale)
+{
+    portal();
+    QSignalSpy positions(&doc, &RuvoDoc::positionsChanged);
+    doc.addNode(9, 9, true);
+    EXPECT_EQ(positions.count(), 1);
+    doc.undo();
+    EXPECT_EQ(positions.count(), 2);
+    doc.newDocument();
+    EXPECT_EQ(positions.count(), 3);
+}
+
+} // namespace

@@ -1,0 +1,104 @@
+// Hit testing: the 10-pixel box, nodes before rods, list order, and the
+// digital line of a rod compared with a pixel-by-pixel walk.
+
+#include "view/HitTest.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+// The walk of every pixel from b to e with two error terms, as the drawing
+// steps a line, testing each pixel against the open 10-pixel box.
+bool WalkedLineNear(LogicalPoint b, LogicalPoint e, LogicalPoint p)
+{
+    const int dx = e.x - b.x;
+    const int dy = e.y - b.y;
+    const int n = std::max(std::abs(dx), std::abs(dy));
+    int x = b.x;
+    int y = b.y;
+    int ex = 0;
+    int ey = 0;
+    for (int j = 0; j <= n + 1; ++j) {
+        if (p.x - 10 < x && x < p.x + 10 && p.y - 10 < y && y < p.y + 10)
+            return true;
+        ex += std::abs(dx);
+        if (ex > n) {
+            ex -= n;
+            x += dx > 0 ? 1 : -1;
+        }
+        ey += std::abs(dy);
+        if (ey > n) {
+            ey -= n;
+            y += dy > 0 ? 1 : -1;
+        }
+    }
+    return false;
+}
+
+TEST(HitTestTest, RodLinesAgreeWithThePixelWalk)
+{
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> coordinate(-60, 60);
+    int hits = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const LogicalPoint b{coordinate(random), coordinate(random)};
+        const LogicalPoint e{coordinate(random), coordinate(random)};
+        const LogicalPoint p{coordinate(random), coordinate(random)};
+        const bool expected = WalkedLineNear(b, e, p);
+        hits += expected;
+        ASSERT_EQ(LineNearPoint(b, e, p), expected) << "line (" << b.x << "," << b.y << ")-(" << e.x << ","
+                                                    << e.y << ") point (" << p.x << "," << p.y << ")";
+    }
+    EXPECT_GT(hits, 1000) << "the sample must contain hits and misses";
+    EXPECT_LT(hits, 19000);
+}
+
+TEST(HitTestTest, AVeryLongRodIsTestedNearThePointOnly)
+{
+    const LogicalPoint b{-400000000, -3};
+    const LogicalPoint e{400000000, 5};
+    EXPECT_TRUE(LineNearPoint(b, e, LogicalPoint{0, 0}));
+    EXPECT_TRUE(LineNearPoint(b, e, LogicalPoint{0, 10}));
+    EXPECT_FALSE(LineNearPoint(b, e, LogicalPoint{0, 12}));
+    EXPECT_FALSE(LineNearPoint(b, e, LogicalPoint{400000011, 5})) << "beyond the end";
+    EXPECT_TRUE(LineNearPoint(b, e, LogicalPoint{400000009, 5}));
+}
+
+TEST(HitTestTest, NodesWinOverRodsAndTheFirstInListOrderWins)
+{
+    StructureModel structure;
+    structure.nodes.Add(Node(1));
+    structure.nodes.Add(Node(2));
+    structure.nodes.Add(Node(3));
+    structure.nodes[1].x = 10;  // (10, 0)
+    structure.nodes[2].x = 0.5; // 5 pixels right of node 0
+    structure.rods.Add(Rod(1, 0, 1));
+    structure.rods.Add(Rod(2, 0, 1));
+    Viewport port;
+    port.prepare(DeviceRect{0, 0, 200, 100}, 1);
+    port.scale = 10; // 10 pixels per metre, origin at (0, 0)
+
+    struct Case {
+        LogicalPoint p;
+        HitResult expected;
+    };
+    const Case cases[] = {
+        {{9, 9}, {HitNode, 0}},    {{-9, -9}, {HitNode, 0}},   {{10, 0}, {HitNode, 2}},
+        {{14, 9}, {HitNode, 2}},   {{15, 9}, {HitRod, 0}},     {{50, 9}, {HitRod, 0}},
+        {{50, 10}, {HitNone, -1}}, {{50, -10}, {HitNone, -1}}, {{109, 0}, {HitNode, 1}},
+        {{110, 0}, {HitNone, -1}}, {{-10, 0}, {HitNone, -1}},
+    };
+    for (const Case &c : cases) {
+        const HitResult hit = hitTest(structure, c.p, port);
+        EXPECT_EQ(hit.kind, c.expected.kind) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(hit.index, c.expected.index) << c.p.x << "," << c.p.y;
+    }
+
+    // A rod naming a missing node is skipped, never indexed.
+    structure.rods[0].end.node = 7;
+    EXPECT_EQ(hitTest(structure, LogicalPoint{50, 0}, port), (HitResult{HitRod, 1}));
+}
+
+} // namespace

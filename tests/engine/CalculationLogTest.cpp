@@ -67,7 +67,7 @@ struct ErrorCase {
     const char *name;
     std::function<StructureModel()> build;
     int id;
-    const char *argument; // for the vector named in 50212
+    const char *argument; // the vector named in 50212, the node in 50223
     bool passesCheck;     // the calculation core starts (and deletes the log)
 };
 
@@ -192,6 +192,14 @@ std::vector<ErrorCase> ErrorCases()
              return s;
          },
          50222, nullptr, true},
+        {"moment at a node where every rod end is hinged",
+         [] {
+             StructureModel s = Cantilever();
+             s.rods[0].end.joint = JointType::Hinge;
+             s.nodes[1].moment = 1.0;
+             return s;
+         },
+         50223, "2", true},
     };
 }
 
@@ -199,7 +207,9 @@ Message ExpectedMessage(int id, const char *argument)
 {
     std::string text = LoadString(id);
     if (argument != nullptr) {
-        const std::size_t placeholder = text.find("%s");
+        std::size_t placeholder = text.find("%s");
+        if (placeholder == std::string::npos)
+            placeholder = text.find("%d");
         text.replace(placeholder, 2, argument);
     }
     return SplitMessage(text);

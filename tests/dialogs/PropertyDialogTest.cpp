@@ -2,6 +2,7 @@
 // the "differs" rules of the multiple dialogs, the refusals on OK and the
 // load rules of a changed support state.
 
+#include "app/HelpWindow.h"
 #include "dialogs/ModalScript.h"
 #include "dialogs/MultiNodeDialog.h"
 #include "dialogs/MultiRodDialog.h"
@@ -15,6 +16,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QGroupBox>
 #include <gtest/gtest.h>
 
@@ -307,6 +310,31 @@ TEST(MultiRodDialogTest, SharedJointsOtherThanHingeOrRigidStartWithoutAChoice)
         EXPECT_EQ(dialog.jointGroup(true)->checkedId(), c.checked) << c.joint;
         ASSERT_EQ(PressOk(dialog), QDialog::Accepted);
         EXPECT_EQ(dialog.values().beginJointDiffers, c.checked == -1) << c.joint;
+    }
+}
+
+TEST(PropertyDialogsTest, HaveOkCancelAndAHelpButtonOpeningTheirOwnPage)
+{
+    NodeDialog node(NodeValues{});
+    MultiNodeDialog nodes(MultiNodeValues{});
+    RodDialog rod(RodValues{}, RodContext{});
+    MultiRodDialog rods(MultiRodValues{});
+    const std::pair<QDialog *, int> dialogs[] = {{&node, 435}, {&nodes, 439}, {&rod, 431}, {&rods, 440}};
+    for (const auto &[dialog, context] : dialogs) {
+        auto *box = dialog->findChild<QDialogButtonBox *>();
+        ASSERT_NE(box, nullptr) << context;
+        ASSERT_EQ(box->buttons().size(), 3) << context;
+        EXPECT_EQ(box->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
+        QAbstractButton *help = nullptr;
+        for (QAbstractButton *button : box->buttons())
+            if (box->buttonRole(button) == QDialogButtonBox::HelpRole)
+                help = button;
+        ASSERT_NE(help, nullptr) << context;
+        EXPECT_EQ(help->text(), QStringLiteral("Справка"));
+        help->click();
+        ASSERT_NE(HelpWindow::Instance(), nullptr);
+        EXPECT_EQ(HelpWindow::Instance()->currentPage(), HelpWindow::PageForContext(context)) << context;
+        HelpWindow::Instance()->hide();
     }
 }
 

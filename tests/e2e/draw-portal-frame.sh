@@ -22,6 +22,10 @@ for tool in xvfb-run xdotool import convert python3; do
         exit 77
     fi
 done
+if ! convert -version 2>/dev/null | grep -q ImageMagick; then
+    echo "skipped: convert is not ImageMagick's" >&2
+    exit 77
+fi
 ruvo="$build/src/ruvo"
 calc="$build/tools/ruvo-calc/ruvo-calc"
 [ -x "$calc" ] || calc="$build/tools/ruvo-calc"
@@ -53,6 +57,8 @@ trap cleanup EXIT
 # (the "Type" of the options dialog), so that the frame carries sideways loads.
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work"
+# A real window on the X server (test runs may ask Qt for offscreen).
+export QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_CONFIG_HOME/Ostrand" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 printf '[Settings]\nType=2\n' >"$XDG_CONFIG_HOME/Ostrand/Руво.conf"
@@ -78,8 +84,9 @@ sleep 1
 # World (metres) to screen pixels: the origin marker of the view lies at
 # world (0, 0) with a grid dot on it; the dots along its row are 0.5 m apart.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-import -window root "$work/start.png"
-read -r origin_x origin_y scale < <(python3 - "$work/start.png" "$X" "$Y" "$WIDTH" "$HEIGHT" <<'PY'
+find_origin() {
+    import -window root "$work/start.png"
+    python3 - "$work/start.png" "$X" "$Y" "$WIDTH" "$HEIGHT" <<'PY'
 import subprocess, sys
 path, wx, wy, w, h = sys.argv[1], *map(int, sys.argv[2:])
 raw = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{wx}+{wy}", "+repage", "-depth", "8", "rgb:-"],
@@ -90,15 +97,27 @@ def rgb(x, y):
 marker = [(x, y) for y in range(h) for x in range(w) if rgb(x, y) == (0, 0, 127)]
 if not marker:
     sys.exit("no origin marker on the screen")
-red = [(x, y) for (x, y) in ((x, y) for x in range(min(p[0] for p in marker) - 1, max(p[0] for p in marker) + 2)
-                              for y in range(min(p[1] for p in marker) - 1, max(p[1] for p in marker) + 2))
+xs, ys = [p[0] for p in marker], [p[1] for p in marker]
+red = [(x, y) for y in range(min(ys) - 1, max(ys) + 2) for x in range(min(xs) - 1, max(xs) + 2)
        if rgb(x, y) == (255, 0, 0)]
+if not red:
+    sys.exit("no grid dot at the origin")
 ox, oy = red[0]
 dots = [x for x in range(ox, w) if rgb(x, oy) == (255, 0, 0)]
 scale = (dots[-1] - dots[0]) / (0.5 * (len(dots) - 1))
 print(ox + wx, oy + wy, scale)
 PY
-)
+}
+mapping=""
+for _ in $(seq 20); do # the first paint may take a while in a slow build
+    mapping=$(find_origin 2>/dev/null) && break
+    sleep 0.5
+done
+if [ -z "$mapping" ]; then
+    echo "FAIL: the view shows no origin marker" >&2
+    exit 1
+fi
+read -r origin_x origin_y scale <<<"$mapping"
 echo "origin at ($origin_x, $origin_y), $scale pixels per metre"
 
 at() { # world x y -> screen x y

@@ -4,6 +4,7 @@
 #include "app/CommandTable.h"
 #include "app/ExceptionGuard.h"
 #include "app/KeyLocks.h"
+#include "app/PrintCommands.h"
 #include "app/RuvoApp.h"
 #include "app/SettingsStore.h"
 #include "document/RuvoDoc.h"
@@ -98,13 +99,14 @@ QLabel *MakePane(const QString &text, int width, QWidget *parent)
 
 MainFrame::MainFrame(QWidget *parent)
     : QMainWindow(parent), doc(new RuvoDoc(this)), app(new RuvoApp(this)),
-      structureView(new RuvoView(doc, this))
+      structureView(new RuvoView(doc, this)), printing(new PrintCommands(doc, structureView, this))
 {
     setObjectName(QStringLiteral("MainFrame"));
     setCentralWidget(structureView);
     setAcceptDrops(true);
     setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
 
+    addCommandTarget(printing);
     createActions();
     createMenus();
     createToolBars();
@@ -178,9 +180,9 @@ QMenu *MainFrame::addCommandMenu(QMenu *menu, const std::vector<int> &ids)
 void MainFrame::createMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    addCommandMenu(file,
-                   {Command::FileNew, Command::FileOpen, Command::FileSave, Command::FileSaveAs, Separator,
-                    Command::FilePrint, Command::FilePrintPreview, Command::FilePrintSetup, Separator});
+    addCommandMenu(file, {Command::FileNew, Command::FileOpen, Command::FileSave, Command::FileSaveAs,
+                          Command::FileExport, Separator, Command::FilePrint, Command::FilePrintPreview,
+                          Command::FilePrintSetup, Separator});
     for (int i = 0; i < RecentFiles::MaximumCount; ++i) {
         QAction *recentAction = action(Command::FileMru1 + i);
         file->addAction(recentAction);

@@ -12,6 +12,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class PrintCommands;
 class RuvoApp;
 class RuvoDoc;
 class RuvoView;
@@ -33,6 +34,8 @@ public:
     RuvoDoc *document() const { return doc; }
     RuvoView *view() const { return structureView; }
     RuvoApp *application() const { return app; }
+    // Printing, preview, printer setup and export.
+    PrintCommands *printCommands() const { return printing; }
     // The action of a command id, or nullptr.
     QAction *action(int id) const { return actions.value(id, nullptr); }
     QToolBar *mainToolBar() const { return mainBar; }
@@ -97,6 +100,7 @@ private:
     RuvoDoc *doc;
     RuvoApp *app;
     RuvoView *structureView;
+    PrintCommands *printing;
     std::vector<CommandTarget *> extraTargets;
     QHash<int, QAction *> actions;
     QToolBar *mainBar = nullptr;

@@ -1,11 +1,16 @@
 #include "app/RuvoApp.h"
 
 #include "app/CommandIds.h"
+#include "app/SettingsStore.h"
 #include "app/ShowHelp.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/SupportDialog.h"
 #include "model/Settings.h"
 
 #include <QDesktopServices>
 #include <QUrl>
+#include <QWidget>
 
 namespace {
 constexpr int HelpContentsContext = 0;
@@ -16,6 +21,32 @@ RuvoApp::RuvoApp(QObject *parent) : QObject(parent) {}
 const char *RuvoApp::webSiteAddress()
 {
     return "https://www.ostrand.ru/ruvo/";
+}
+
+bool RuvoApp::optionsCommand()
+{
+    Settings &settings = Settings::current();
+    OptionsDialog dialog(settings, qobject_cast<QWidget *>(parent()));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // Every value is written, changed or not; the axial-compliance switch has
+    // no control and goes back as it was.
+    dialog.apply(settings);
+    SettingsStore::SaveAllSettings();
+    emit repaintRequested();
+    return true;
+}
+
+void RuvoApp::aboutCommand()
+{
+    AboutDialog dialog(qobject_cast<QWidget *>(parent()));
+    dialog.exec();
+}
+
+void RuvoApp::supportCommand()
+{
+    SupportDialog dialog(qobject_cast<QWidget *>(parent()));
+    dialog.exec();
 }
 
 void RuvoApp::toggleDebugMode()
@@ -43,6 +74,15 @@ bool RuvoApp::onCommand(int id)
         // A desktop without a browser is not worth a message.
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(webSiteAddress())));
         return true;
+    case Command::Options:
+        optionsCommand();
+        return true;
+    case Command::About:
+        aboutCommand();
+        return true;
+    case Command::TechnicalSupport:
+        supportCommand();
+        return true;
     default:
         return false;
     }
@@ -58,6 +98,9 @@ bool RuvoApp::updateCommand(int id, CommandState &state)
     case Command::HelpContents:
     case Command::Tutorial:
     case Command::WebSite:
+    case Command::Options:
+    case Command::About:
+    case Command::TechnicalSupport:
         state.enabled = true;
         return true;
     default:

@@ -6,7 +6,8 @@
 #include <QString>
 
 // The commands of the application object, which belong to no document and
-// no view: help contents, tutorial, web site and the debug-mode switch.
+// no view: help contents, tutorial, web site, technical support, About, the
+// options dialog and the debug-mode switch.
 class RuvoApp : public QObject, public CommandTarget {
     Q_OBJECT
 
@@ -18,6 +19,12 @@ public:
 
     // Flips the debug flag and announces it in the status bar.
     void toggleDebugMode();
+    // The options dialog: on OK every setting is copied back and written at
+    // once, then the main window repaints; Cancel changes nothing. True
+    // when the settings were changed.
+    bool optionsCommand();
+    void aboutCommand();
+    void supportCommand();
 
     // CommandTarget
     bool onCommand(int id) override;

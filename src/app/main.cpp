@@ -3,6 +3,7 @@
 
 #include "app/GuardedApplication.h"
 #include "app/MainFrame.h"
+#include "app/PrintCommands.h"
 #include "app/SettingsStore.h"
 #include "dialogs/ErrorBox.h"
 #include "document/RuvoDoc.h"
@@ -11,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <clocale>
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -27,11 +29,27 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Файл конструкции (*.str)"));
+    const QCommandLineOption printOption(
+        QStringLiteral("print"),
+        QStringLiteral("Напечатать файл на принтере по умолчанию и завершить работу"));
+    parser.addOption(printOption);
     parser.process(application);
 
     SetLogFilePath(DefaultLogFilePath());
     SetErrorReporter(ErrorBox::reporter());
     SettingsStore::LoadSettings();
+
+    if (parser.isSet(printOption)) {
+        // The desktop's print verb: no main window; the exit status tells
+        // whether the page went to the printer.
+        const QStringList files = parser.positionalArguments();
+        if (files.size() != 1) {
+            std::fputs("ruvo: --print needs exactly one structure file\n", stderr);
+            return 2;
+        }
+        SetErrorReporter(CommandLineReporter());
+        return PrintFileFromCommandLine(files.first());
+    }
 
     MainFrame frame;
     frame.document()->newDocument();

@@ -181,9 +181,9 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrder)
                                 Command::SelectHorizontalRods, Command::SelectVerticalRods}));
     // The File menu: the commands, the (hidden) recent files, exit.
     const std::vector<int> file = MenuIds(MenuNamed(*frame, QStringLiteral("Файл")));
-    const std::vector<int> head(file.begin(), file.begin() + 9);
+    const std::vector<int> head(file.begin(), file.begin() + 10);
     EXPECT_EQ(head, (std::vector<int>{Command::FileNew, Command::FileOpen, Command::FileSave,
-                                      Command::FileSaveAs, Separator, Command::FilePrint,
+                                      Command::FileSaveAs, Command::FileExport, Separator, Command::FilePrint,
                                       Command::FilePrintPreview, Command::FilePrintSetup, Separator}));
     EXPECT_EQ(file.back(), Command::AppExit);
 }

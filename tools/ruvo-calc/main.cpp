@@ -1,15 +1,20 @@
-// ruvo-calc: calculates a structure file with the default settings and
-// prints the results report.
+// ruvo-calc: calculates a structure file with the default settings, prints
+// the results report and, on request, writes the printed page with chosen
+// result displays as PDF, SVG or PNG.
 //
 // Exit status: 0 success; 1 the calculation refused the structure; 2 the
-// file could not be read, a line is malformed, or the command line is wrong.
+// file could not be read, a line is malformed, or the command line is wrong;
+// 3 the page could not be written.
 
+#include "PageOutput.h"
 #include "document/ResultsReport.h"
 #include "engine/Calculate.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -26,25 +31,96 @@ namespace {
 
 constexpr int exitRefused = 1;
 constexpr int exitBadInput = 2;
+constexpr int exitNotWritten = 3;
 
-const char *const usage = "Usage: ruvo-calc [--log PATH] [--debug] FILE.str\n"
-                          "\n"
-                          "Calculates the plane frame in FILE.str with the default settings and prints\n"
-                          "the results report (moments, shear forces, axial forces, displacements).\n"
-                          "\n"
-                          "  --log PATH   write the calculation log to PATH\n"
-                          "  --debug      debug mode: positions instead of numbers, service elements kept\n"
-                          "  --help       show this text\n"
-                          "\n"
-                          "Exit status: 0 success, 1 the structure cannot be calculated,\n"
-                          "2 the file cannot be read or holds a malformed line.\n";
+const char *const usage =
+    "Usage: ruvo-calc [--log PATH] [--debug] FILE.str\n"
+    "       ruvo-calc [--log PATH] [--debug] --export OUT.pdf|OUT.svg|OUT.png [--show LIST] FILE.str\n"
+    "\n"
+    "Calculates the plane frame in FILE.str with the default settings and prints\n"
+    "the results report (moments, shear forces, axial forces, displacements).\n"
+    "\n"
+    "  --log PATH     write the calculation log to PATH\n"
+    "  --debug        debug mode: positions instead of numbers, service elements kept\n"
+    "  --export OUT   also write the printed page (A4) to OUT; the format follows\n"
+    "                 the extension: .pdf, .svg or .png\n"
+    "  --show LIST    result displays on the page, separated by commas: moments,\n"
+    "                 shear, axial, displacements (at most one of these four) and\n"
+    "                 reactions; without it the page shows the structure and loads\n"
+    "  --help         show this text\n"
+    "\n"
+    "Exit status: 0 success, 1 the structure cannot be calculated,\n"
+    "2 the file cannot be read or holds a malformed line, 3 the page cannot be written.\n";
 
 struct Options {
     std::string file;
     std::string logPath;
+    std::string exportPath;
+    std::string showList;
+    bool showGiven = false;
     bool debug = false;
     bool help = false;
 };
+
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool hasPageExtension(const std::string &path)
+{
+    const std::string lower = lowerCase(path);
+    for (const char *extension : {".pdf", ".svg", ".png"}) {
+        const std::size_t length = std::strlen(extension);
+        if (lower.size() > length && lower.compare(lower.size() - length, length, extension) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Reads the comma-separated display names; false (after a message) for an
+// unknown or repeated name or two diagrams that exclude each other.
+bool parseDisplays(const std::string &list, PageChoice &choice)
+{
+    std::size_t start = 0;
+    int exclusive = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string name = list.substr(start, comma - start);
+        bool *display = nullptr;
+        bool excludes = true;
+        if (name == "moments")
+            display = &choice.moments;
+        else if (name == "shear")
+            display = &choice.shear;
+        else if (name == "axial")
+            display = &choice.axial;
+        else if (name == "displacements")
+            display = &choice.displacements;
+        else if (name == "reactions") {
+            display = &choice.reactions;
+            excludes = false;
+        }
+        if (display == nullptr) {
+            std::cerr << "ruvo-calc: --show: unknown display \"" << name
+                      << "\" (moments, shear, axial, displacements, reactions)\n";
+            return false;
+        }
+        if (*display) {
+            std::cerr << "ruvo-calc: --show: " << name << " is named twice\n";
+            return false;
+        }
+        *display = true;
+        if (excludes && ++exclusive > 1) {
+            std::cerr << "ruvo-calc: --show: moments, shear, axial and displacements exclude each other\n";
+            return false;
+        }
+        start = comma + 1;
+    }
+    return true;
+}
 
 // False (after a message) when the command line cannot be understood.
 bool parseArguments(int argc, char **argv, Options &options)
@@ -61,6 +137,19 @@ bool parseArguments(int argc, char **argv, Options &options)
                 return false;
             }
             options.logPath = argv[++i];
+        } else if (argument == "--export") {
+            if (i + 1 >= argc || !hasPageExtension(argv[i + 1])) {
+                std::cerr << "ruvo-calc: --export needs a file name ending in .pdf, .svg or .png\n";
+                return false;
+            }
+            options.exportPath = argv[++i];
+        } else if (argument == "--show") {
+            if (i + 1 >= argc) {
+                std::cerr << "ruvo-calc: --show needs a list of displays\n";
+                return false;
+            }
+            options.showList = argv[++i];
+            options.showGiven = true;
         } else if (argument.size() > 1 && argument[0] == '-') {
             std::cerr << "ruvo-calc: unknown option " << argument << '\n';
             return false;
@@ -73,6 +162,10 @@ bool parseArguments(int argc, char **argv, Options &options)
     }
     if (!options.help && options.file.empty()) {
         std::cerr << "ruvo-calc: no structure file given\n";
+        return false;
+    }
+    if (options.showGiven && options.exportPath.empty()) {
+        std::cerr << "ruvo-calc: --show chooses the displays of --export, which is missing\n";
         return false;
     }
     return true;
@@ -132,7 +225,9 @@ int main(int argc, char **argv)
     std::setlocale(LC_NUMERIC, "C");
 
     Options options;
-    if (!parseArguments(argc, argv, options)) {
+    PageChoice page;
+    if (!parseArguments(argc, argv, options) ||
+        (options.showGiven && !parseDisplays(options.showList, page))) {
         std::cerr << usage;
         return exitBadInput;
     }
@@ -173,5 +268,14 @@ int main(int argc, char **argv)
         return exitRefused;
 
     std::cout << withLineFeeds(ResultsReport(structure, settings.debugMode)) << std::flush;
-    return std::cout ? 0 : exitBadInput;
+    if (!std::cout)
+        return exitBadInput;
+    if (!options.exportPath.empty()) {
+        std::string reason;
+        if (!WritePage(argv[0], options.exportPath, structure, page, reason)) {
+            std::cerr << "ruvo-calc: cannot write " << options.exportPath << ": " << reason << '\n';
+            return exitNotWritten;
+        }
+    }
+    return 0;
 }

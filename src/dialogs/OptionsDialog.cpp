@@ -1,0 +1,123 @@
+#include "dialogs/OptionsDialog.h"
+
+#include "dialogs/NumberField.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int OptionsHelpContext = 432;
+
+// Steps divide coordinates and must stay positive.
+constexpr double StepLowest = 1e-10;
+constexpr double StepHighest = 1e10;
+constexpr double ValueLowest = 0.0;
+constexpr double ValueHighest = 1e10;
+
+constexpr int JointHinge = 1;
+constexpr int JointRigid = 2;
+
+} // namespace
+
+OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
+    : FieldDialog(QStringLiteral("Параметры"), parent)
+{
+    auto *layout = new QVBoxLayout(this);
+
+    QFormLayout *display = addGroup(layout, QStringLiteral("Параметры дисплея"));
+    NumberField *gridStep = addField(display, QStringLiteral("gridStep"), QStringLiteral("Шаг сетки"),
+                                     ArrowRange::MaterialLowest, ArrowRange::MaterialHighest);
+    showNumbers = new QCheckBox(QStringLiteral("Показывать номера"), display->parentWidget());
+    display->addRow(showNumbers);
+    NumberField *mouseStep = addField(display, QStringLiteral("mouseStep"), QStringLiteral("Шаг мышки"),
+                                      ArrowRange::MaterialLowest, ArrowRange::MaterialHighest);
+    showGrid = new QCheckBox(QStringLiteral("Показывать сетку"), display->parentWidget());
+    display->addRow(showGrid);
+    // Steps of whole metres make no sense for steps of a fraction of one.
+    for (NumberField *step : {gridStep, mouseStep}) {
+        step->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        step->setRangeCheck(StepLowest, StepHighest);
+    }
+
+    QFormLayout *rods = addGroup(layout, QStringLiteral("Параметры для новых стержней"));
+    auto *joint = new QGroupBox(QStringLiteral("Тип связи"), rods->parentWidget());
+    hinge = new QRadioButton(QStringLiteral("Шарнир"), joint);
+    rigid = new QRadioButton(QStringLiteral("Жесткая"), joint);
+    auto *jointLayout = new QHBoxLayout(joint);
+    jointLayout->addWidget(hinge);
+    jointLayout->addWidget(rigid);
+    rods->addRow(joint);
+    const struct {
+        const char *name;
+        const char *label;
+    } values[] = {{"EI", "EI"},       {"EF", "EF"},          {"H", "Высота, M"},
+                  {"alpha", "Альфа"}, {"NU", "К. Пуассона"}, {"MU", "Mu"}};
+    for (const auto &value : values) {
+        NumberField *field = addField(rods, QString::fromLatin1(value.name), QString::fromUtf8(value.label),
+                                      ArrowRange::MaterialLowest, ArrowRange::MaterialHighest);
+        field->setRangeCheck(ValueLowest, ValueHighest);
+    }
+
+    QFormLayout *calculation = addGroup(layout, QStringLiteral("Расчет"));
+    logEnabled = new QCheckBox(QStringLiteral("Вести журнал расчета (может замедлить расчет)"),
+                               calculation->parentWidget());
+    calculation->addRow(logEnabled);
+
+    addPropertyButtons(layout, OptionsHelpContext);
+
+    showNumbers->setObjectName(QStringLiteral("showNumbers"));
+    showGrid->setObjectName(QStringLiteral("showGrid"));
+    logEnabled->setObjectName(QStringLiteral("logEnabled"));
+    hinge->setObjectName(QStringLiteral("hinge"));
+    rigid->setObjectName(QStringLiteral("rigid"));
+
+    gridStep->setValue(settings.gridStep);
+    mouseStep->setValue(settings.mouseStep);
+    showNumbers->setChecked(settings.showNumbers != 0);
+    showGrid->setChecked(settings.showGrid != 0);
+    (settings.type == JointHinge ? hinge : rigid)->setChecked(true);
+    field(QStringLiteral("EI"))->setValue(settings.EI);
+    field(QStringLiteral("EF"))->setValue(settings.EF);
+    field(QStringLiteral("H"))->setValue(settings.H);
+    field(QStringLiteral("alpha"))->setValue(settings.alpha);
+    field(QStringLiteral("NU"))->setValue(settings.NU);
+    field(QStringLiteral("MU"))->setValue(settings.MU);
+    logEnabled->setChecked(settings.logEnabled != 0);
+}
+
+void OptionsDialog::apply(Settings &settings) const
+{
+    settings.gridStep = number(field(QStringLiteral("gridStep")));
+    settings.mouseStep = number(field(QStringLiteral("mouseStep")));
+    settings.showNumbers = showNumbers->isChecked() ? 1 : 0;
+    settings.showGrid = showGrid->isChecked() ? 1 : 0;
+    settings.type = hinge->isChecked() ? JointHinge : JointRigid;
+    settings.EI = number(field(QStringLiteral("EI")));
+    settings.EF = number(field(QStringLiteral("EF")));
+    settings.H = number(field(QStringLiteral("H")));
+    settings.alpha = number(field(QStringLiteral("alpha")));
+    settings.NU = number(field(QStringLiteral("NU")));
+    settings.MU = number(field(QStringLiteral("MU")));
+    settings.logEnabled = logEnabled->isChecked() ? 1 : 0;
+}
+
+QCheckBox *OptionsDialog::checkBox(const QString &name) const
+{
+    for (QCheckBox *box : {showNumbers, showGrid, logEnabled})
+        if (box->objectName() == name)
+            return box;
+    return nullptr;
+}
+
+QRadioButton *OptionsDialog::radio(const QString &name) const
+{
+    for (QRadioButton *button : {hinge, rigid})
+        if (button->objectName() == name)
+            return button;
+    return nullptr;
+}

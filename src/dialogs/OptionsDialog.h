@@ -1,0 +1,36 @@
+#pragma once
+
+#include "dialogs/FieldDialog.h"
+#include "model/Settings.h"
+
+class QCheckBox;
+class QRadioButton;
+
+// "Параметры": the display settings (grid and mouse steps, numbers and
+// grid shown), the values given to new rods and the calculation log switch.
+// The steps must lie between 1e-10 and 1e10, the rod values between 0 and
+// 1e10; a refused field keeps the dialog open with the focus on it.
+class OptionsDialog : public FieldDialog {
+    Q_OBJECT
+
+public:
+    explicit OptionsDialog(const Settings &settings, QWidget *parent = nullptr);
+
+    // Copies the confirmed values into the record; the fields without a
+    // control (axial compliance, debug mode) are left as they are.
+    void apply(Settings &settings) const;
+
+    // The controls, by name: "showNumbers", "showGrid", "logEnabled";
+    // "hinge", "rigid". The number fields are field("gridStep"),
+    // field("mouseStep"), field("EI"), field("EF"), field("H"),
+    // field("alpha"), field("NU"), field("MU").
+    QCheckBox *checkBox(const QString &name) const;
+    QRadioButton *radio(const QString &name) const;
+
+private:
+    QCheckBox *showNumbers;
+    QCheckBox *showGrid;
+    QCheckBox *logEnabled;
+    QRadioButton *hinge;
+    QRadioButton *rigid;
+};

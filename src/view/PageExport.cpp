@@ -1,0 +1,133 @@
+#include "view/PageExport.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace {
+
+constexpr double MetresPerInch = 0.0254;
+
+QString CannotWrite(const QSaveFile &file)
+{
+    return file.error() != QFileDevice::NoError
+               ? file.errorString()
+               : QStringLiteral("записана только часть данных (диск переполнен?)");
+}
+
+// Runs the drawing on a painter of the device; false when painting cannot
+// start (the device refused it).
+template <typename Device>
+bool PaintOn(Device &device, StructureModel &structure, const PageDisplays &displays)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // Paper is white; PNG and SVG pages need the background written.
+    painter.fillRect(QRect(0, 0, device.width(), device.height()), Qt::white);
+    PrintPage(painter, device.width(), device.height(), structure, displays);
+    return painter.end();
+}
+
+} // namespace
+
+PageFormat PageFormatOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return PageFormat::Pdf;
+    if (suffix == QLatin1String("svg"))
+        return PageFormat::Svg;
+    if (suffix == QLatin1String("png"))
+        return PageFormat::Png;
+    return PageFormat::Unknown;
+}
+
+QPageLayout DefaultExportLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+bool ExportPage(const QString &path, StructureModel &structure, const PageDisplays &displays,
+                const QPageLayout &layout, QString *error)
+{
+    auto fail = [error](const QString &reason) {
+        if (error != nullptr)
+            *error = reason;
+        return false;
+    };
+    const PageFormat format = PageFormatOf(path);
+    if (format == PageFormat::Unknown)
+        return fail(QStringLiteral("имя файла должно оканчиваться на .pdf, .svg или .png"));
+
+    // The page's own margins are drawn by PrintPage; the file uses the
+    // whole sheet.
+    QPageLayout page = layout.isValid() ? layout : DefaultExportLayout();
+    page.setUnits(QPageLayout::Millimeter);
+    page.setMinimumMargins(QMarginsF(0, 0, 0, 0));
+    page.setMargins(QMarginsF(0, 0, 0, 0));
+    const QRect pixels = page.fullRectPixels(ExportResolution);
+    if (pixels.width() <= 0 || pixels.height() <= 0)
+        return fail(QStringLiteral("неверный размер страницы"));
+
+    // The page is made in memory and written in one piece.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    switch (format) {
+    case PageFormat::Pdf: {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Руво 2.1.1"));
+        writer.setResolution(ExportResolution);
+        writer.setPageLayout(page);
+        drawn = PaintOn(writer, structure, displays);
+        break;
+    }
+    case PageFormat::Svg: {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(pixels.size());
+        generator.setViewBox(QRect(QPoint(0, 0), pixels.size()));
+        generator.setResolution(ExportResolution);
+        generator.setTitle(QStringLiteral("Руво"));
+        drawn = PaintOn(generator, structure, displays);
+        break;
+    }
+    case PageFormat::Png: {
+        QImage image(pixels.size(), QImage::Format_RGB32);
+        if (image.isNull())
+            return fail(QStringLiteral("недостаточно памяти для изображения"));
+        const int dotsPerMetre = qRound(ExportResolution / MetresPerInch);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        drawn = PaintOn(image, structure, displays) && image.save(&buffer, "PNG");
+        break;
+    }
+    case PageFormat::Unknown:
+        break;
+    }
+    buffer.close();
+    if (!drawn)
+        return fail(QStringLiteral("не удалось нарисовать страницу"));
+
+    // The old file is replaced only by a complete new one. Unbuffered, so
+    // that a write cut short (a full disk) shows in the count written.
+    const QByteArray &bytes = buffer.data();
+    QSaveFile file(path);
+    bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
+    if (!written) {
+        const QString reason = CannotWrite(file);
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit())
+        return fail(CannotWrite(file));
+    return true;
+}

@@ -1,0 +1,424 @@
+// The printed page: margins, drawing unit and fit from the page size alone,
+// what is drawn and in which order, the cleared selection, pages narrower
+// than 800 pixels, and the page written as PDF, SVG and PNG.
+
+#include "engine/Calculate.h"
+#include "model/StructureFile.h"
+#include "view/PageExport.h"
+#include "view/PagePrinter.h"
+#include "view/ViewTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace DrawingPalette;
+
+std::string ExamplePath(const char *name)
+{
+    return std::string(RUVO_SOURCE_EXAMPLES) + "/" + name;
+}
+
+// A bundled example, read and calculated.
+StructureModel CalculatedExample(const char *name)
+{
+    std::ifstream file(ExamplePath(name), std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    StructureModel structure;
+    EXPECT_TRUE(ReadStructure(structure, text.str()).ok) << name;
+    double time = 0.0;
+    EXPECT_TRUE(Calculate(structure, time)) << name;
+    return structure;
+}
+
+// A frame of 6 m by 4 m: two columns and a beam.
+StructureModel Frame()
+{
+    StructureModel structure;
+    structure.nodes.Add(MakeNode(1, 0, 0, false));
+    structure.nodes.Add(MakeNode(2, 0, 4));
+    structure.nodes.Add(MakeNode(3, 6, 4));
+    structure.nodes.Add(MakeNode(4, 6, 0, false));
+    structure.rods.Add(MakeRod(1, 0, 1));
+    structure.rods.Add(MakeRod(2, 1, 2));
+    structure.rods.Add(MakeRod(3, 2, 3));
+    return structure;
+}
+
+QImage RenderPage(int width, int height, StructureModel &structure, const PageDisplays &displays)
+{
+    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PrintPage(painter, width, height, structure, displays);
+    return image;
+}
+
+QRgb Rgb(int entry)
+{
+    return DrawingPalette::color(entry).rgb() & 0xffffff;
+}
+
+// Pixels of exactly this colour in the device box [x1, x2) x [y1, y2).
+int CountColour(const QImage &image, QRgb rgb, int x1, int y1, int x2, int y2)
+{
+    int n = 0;
+    for (int y = std::max(0, y1); y < std::min(image.height(), y2); ++y)
+        for (int x = std::max(0, x1); x < std::min(image.width(), x2); ++x)
+            n += (image.pixel(x, y) & 0xffffff) == rgb;
+    return n;
+}
+
+int CountAll(const QImage &image, QRgb rgb)
+{
+    return CountColour(image, rgb, 0, 0, image.width(), image.height());
+}
+
+// Pixels near a colour (antialiased renderings blend the edges).
+int CountNear(const QImage &image, QColor colour, int tolerance)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            n += std::abs(pixel.red() - colour.red()) <= tolerance &&
+                 std::abs(pixel.green() - colour.green()) <= tolerance &&
+                 std::abs(pixel.blue() - colour.blue()) <= tolerance;
+        }
+    return n;
+}
+
+bool AnySelected(const StructureModel &structure)
+{
+    for (int i = 0; i < structure.nodes.count; ++i)
+        if (structure.nodes[i].isSelected())
+            return true;
+    for (int i = 0; i < structure.rods.count; ++i)
+        if (structure.rods[i].isSelected())
+            return true;
+    return false;
+}
+
+PageDisplays Moments()
+{
+    PageDisplays displays;
+    displays.showMoments = true;
+    displays.showReactions = true;
+    return displays;
+}
+
+} // namespace
+
+TEST(PagePrinting, MarginUnitAndFitFollowThePageAlone)
+{
+    // Margins are a twentieth of the larger side, the unit is a 800th of the
+    // width; the 6 m x 4 m frame fills the tighter direction of the area.
+    const struct {
+        int width, height;
+        int margin, unit;
+    } pages[] = {
+        {4800, 6000, 300, 6}, {6000, 4800, 300, 7},
+        {2400, 1000, 120, 3}, {799, 1131, 56, 0}, // narrower than 800 pixels: unit 0
+        {40, 20, 2, 0},
+    };
+    const StructureModel frame = Frame();
+    for (const auto &page : pages) {
+        SCOPED_TRACE(std::to_string(page.width) + " x " + std::to_string(page.height));
+        const Viewport port = PageViewport(page.width, page.height, frame);
+        EXPECT_EQ(PageMargin(page.width, page.height), page.margin);
+        EXPECT_EQ(port.unit, page.unit);
+        EXPECT_EQ(port.deviceRect.left, page.margin);
+        EXPECT_EQ(port.deviceRect.top, page.margin);
+        EXPECT_EQ(port.deviceRect.right, page.width - page.margin);
+        EXPECT_EQ(port.deviceRect.bottom, page.height - page.margin);
+
+        // Device points as the drawing places them: y = area height - logical y.
+        auto device = [&port](double x, double y) {
+            const LogicalPoint p = port.toLogical(x, y);
+            return QPoint(p.x, port.deviceRect.height() - p.y);
+        };
+        // The lower-left corner of the structure on the lower-left corner
+        // inside the margins.
+        EXPECT_EQ(device(0, 0), QPoint(page.margin, page.height - page.margin));
+        // The upper-right node inside the area, touching it in the tighter
+        // direction (within the truncation of one pixel).
+        const QPoint corner = device(6, 4);
+        EXPECT_LE(corner.x(), page.width - page.margin);
+        EXPECT_GE(corner.y(), page.margin);
+        const double areaWidth = page.width - 2 * page.margin;
+        const double areaHeight = page.height - 2 * page.margin;
+        const bool widthTighter = areaWidth / 6.0 <= areaHeight / 4.0;
+        if (widthTighter)
+            EXPECT_NEAR(corner.x(), page.width - page.margin, 1.0);
+        else
+            EXPECT_NEAR(corner.y(), page.margin, 1.0);
+    }
+}
+
+TEST(PagePrinting, ThePageShowsResultsStructureAndLoadsWithoutGridOrSelection)
+{
+    SettingsRestorer restore;
+    Settings::current().showGrid = 1;
+    StructureModel portal = CalculatedExample("portal-frame.str");
+    for (int i = 0; i < portal.nodes.count; ++i)
+        portal.nodes[i].select();
+    for (int i = 0; i < portal.rods.count; ++i)
+        portal.rods[i].select();
+
+    const int width = 1600, height = 2263;
+    const QImage page = RenderPage(width, height, portal, Moments());
+    const int d = PageMargin(width, height);
+
+    EXPECT_FALSE(AnySelected(portal)) << "the selection is cleared for the page";
+    // Inside the margins: the moment diagram, rods and nodes, the distributed
+    // load, the reactions; the force on the left column points at it from
+    // the margin.
+    for (int entry : {DiagramColor, RodColor, DistributedColor, ReactionColor})
+        EXPECT_GT(CountColour(page, Rgb(entry), d, d, width - d, height - d), 0) << "palette entry " << entry;
+    EXPECT_GT(CountAll(page, Rgb(ForceColor)), 0);
+    // Neither selection (nor grid) red, nor the origin marker.
+    EXPECT_EQ(CountAll(page, Rgb(SelectionColor)), 0);
+    EXPECT_EQ(CountAll(page, Rgb(OriginColor)), 0);
+    // The structure lies on the bottom margin and nothing of it is above
+    // the top margin: the upper half of the top margin stays white.
+    for (int entry : {DiagramColor, RodColor, DistributedColor})
+        EXPECT_EQ(CountColour(page, Rgb(entry), 0, 0, width, d / 2), 0) << "palette entry " << entry;
+
+    // The structure is drawn over the diagram: on the middle of the left
+    // column (x = d, away from loads and labels) no diagram pixel covers
+    // the rod.
+    const int columnTop = height - d - (height - 2 * d) / 4;
+    const int columnBottom = height - d - (height - 2 * d) / 8;
+    int rodPixels = 0;
+    int diagramPixels = 0;
+    const int u = width / 800;
+    for (int y = columnBottom; y > columnTop; --y) {
+        for (int x = d - u / 2; x < d + (u + 1) / 2; ++x) {
+            rodPixels += (page.pixel(x, y) & 0xffffff) == Rgb(RodColor);
+            diagramPixels += (page.pixel(x, y) & 0xffffff) == Rgb(DiagramColor);
+        }
+    }
+    EXPECT_GT(rodPixels, 0);
+    EXPECT_EQ(diagramPixels, 0);
+}
+
+TEST(PagePrinting, OnlyTheSwitchedOnDisplaysArePrinted)
+{
+    StructureModel portal = CalculatedExample("portal-frame.str");
+    const int width = 1200, height = 900;
+    const struct {
+        const char *name;
+        PageDisplays displays;
+        int presentEntry; // -1: none expected
+        int absentEntry;  // -1: none checked
+    } cases[] = {
+        {"no results", [] { return PageDisplays(); }(), -1, DiagramColor},
+        {"reactions only",
+         [] {
+             PageDisplays p;
+             p.showReactions = true;
+             return p;
+         }(),
+         ReactionColor, DiagramColor},
+        {"shear",
+         [] {
+             PageDisplays p;
+             p.showShear = true;
+             return p;
+         }(),
+         DiagramColor, ReactionColor},
+        {"no loads",
+         [] {
+             PageDisplays p;
+             p.showLoads = false;
+             return p;
+         }(),
+         RodColor, DistributedColor},
+        {"loads", PageDisplays(), DistributedColor, -1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage page = RenderPage(width, height, portal, c.displays);
+        if (c.presentEntry >= 0)
+            EXPECT_GT(CountAll(page, Rgb(c.presentEntry)), 0);
+        if (c.absentEntry >= 0)
+            EXPECT_EQ(CountAll(page, Rgb(c.absentEntry)), 0);
+    }
+}
+
+TEST(PagePrinting, PagesNarrowerThan800PixelsAndTinyPagesFinish)
+{
+    // The drawing unit is 0 below 800 pixels: the loops of load arrows and
+    // diagram ordinates must still advance. The portal frame gets every
+    // kind of load.
+    StructureModel structure = CalculatedExample("portal-frame.str");
+    structure.rods[0].temperature = Pair(10, -10);
+    for (int i = 0; i < structure.nodes.count; ++i) {
+        Node &node = structure.nodes[i];
+        if (node.isFree)
+            node.moment = 7;
+        else
+            node.displacement = Triple(0.01, 0, 0.5);
+    }
+    double time = 0.0;
+    ASSERT_TRUE(Calculate(structure, time));
+
+    const QSize sizes[] = {{799, 1000}, {400, 300}, {120, 90}, {19, 19}, {1, 1}, {0, 0}};
+    PageDisplays variants[4];
+    variants[0].showMoments = true;
+    variants[1].showShear = true;
+    variants[2].showAxial = true;
+    variants[3].showDisplacements = true;
+    for (PageDisplays &displays : variants)
+        displays.showReactions = true;
+    for (const QSize &size : sizes) {
+        for (const PageDisplays &displays : variants) {
+            SCOPED_TRACE(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+            const QImage page = RenderPage(size.width(), size.height(), structure, displays);
+            if (size.width() >= 120)
+                EXPECT_GT(CountAll(page, Rgb(RodColor)), 0) << "the rods are still drawn";
+        }
+    }
+}
+
+TEST(PagePrinting, AnEmptyStructurePrintsAnEmptyPageOfTheDefaultExtents)
+{
+    StructureModel empty;
+    const Viewport port = PageViewport(1000, 800, empty);
+    const int d = PageMargin(1000, 800);
+    // 10 m x 6 m in an area of 900 x 700 pixels: 90 pixels per metre.
+    EXPECT_DOUBLE_EQ(port.scale, std::min((1000 - 2 * d) / 10.0, (800 - 2 * d) / 6.0));
+    EXPECT_EQ(port.originX, 0.0);
+    EXPECT_EQ(port.originY, 0.0);
+    const QImage page = RenderPage(1000, 800, empty, Moments());
+    EXPECT_EQ(CountAll(page, 0xffffff), page.width() * page.height());
+}
+
+TEST(PagePrinting, CoincidentNodesStillGiveAPage)
+{
+    StructureModel structure;
+    structure.nodes.Add(MakeNode(1, 2, 3, false));
+    structure.nodes.Add(MakeNode(2, 2, 3));
+    structure.rods.Add(MakeRod(1, 0, 1));
+    const Viewport port = PageViewport(1000, 800, structure);
+    EXPECT_TRUE(port.isMapped());
+    const QImage page = RenderPage(1000, 800, structure, PageDisplays());
+    EXPECT_GT(CountAll(page, Rgb(NodeColor)), 0);
+}
+
+TEST(PageExport, TheFormatFollowsTheExtension)
+{
+    const struct {
+        const char *path;
+        PageFormat format;
+    } cases[] = {{"a.pdf", PageFormat::Pdf},        {"/x/B.PDF", PageFormat::Pdf},
+                 {"c.svg", PageFormat::Svg},        {"d.Png", PageFormat::Png},
+                 {"e.jpg", PageFormat::Unknown},    {"pdf", PageFormat::Unknown},
+                 {"f.png.txt", PageFormat::Unknown}};
+    for (const auto &c : cases)
+        EXPECT_EQ(PageFormatOf(QString::fromLatin1(c.path)), c.format) << c.path;
+}
+
+TEST(PageExport, WritesThePageAsPdfSvgAndPng)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    StructureModel portal = CalculatedExample("portal-frame.str");
+    const QPageLayout a4 = DefaultExportLayout();
+    const QSize pixels = a4.fullRectPixels(ExportResolution).size();
+    const QColor green = DrawingPalette::color(DiagramColor);
+
+    for (const char *name : {"page.png", "page.svg", "page.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QString error;
+        ASSERT_TRUE(ExportPage(path, portal, Moments(), a4, &error)) << error.toStdString();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_FALSE(bytes.isEmpty());
+
+        QImage picture;
+        switch (PageFormatOf(path)) {
+        case PageFormat::Png:
+            ASSERT_TRUE(picture.loadFromData(bytes, "PNG"));
+            EXPECT_EQ(picture.size(), pixels);
+            EXPECT_EQ(qRound(picture.dotsPerMeterX() * 0.0254), ExportResolution);
+            break;
+        case PageFormat::Svg: {
+            QSvgRenderer renderer(bytes);
+            ASSERT_TRUE(renderer.isValid());
+            EXPECT_EQ(renderer.viewBox().size(), pixels);
+            picture = QImage(pixels / 2, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            renderer.render(&painter);
+            break;
+        }
+        case PageFormat::Pdf: {
+            EXPECT_TRUE(bytes.startsWith("%PDF-"));
+            const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+            if (pdftoppm.isEmpty())
+                continue; // the PDF cannot be looked at here
+            const QString prefix = folder.filePath(QStringLiteral("rendered"));
+            ASSERT_EQ(QProcess::execute(pdftoppm,
+                                        {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                                         QStringLiteral("-singlefile"), path, prefix}),
+                      0);
+            ASSERT_TRUE(picture.load(prefix + QStringLiteral(".png")));
+            // A4 at 100 dpi.
+            EXPECT_NEAR(picture.width(), 827, 1);
+            EXPECT_NEAR(picture.height(), 1169, 1);
+            break;
+        }
+        case PageFormat::Unknown:
+            FAIL();
+        }
+        EXPECT_GT(CountNear(picture, green, 40), 0) << "the moment diagram";
+        EXPECT_GT(CountNear(picture, DrawingPalette::color(RodColor), 20), 0) << "the rods";
+    }
+}
+
+TEST(PageExport, RefusesUnknownFormatsAndUnwritablePlaces)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    StructureModel frame = Frame();
+    const QString kept = folder.filePath(QStringLiteral("kept.txt"));
+    {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old contents");
+    }
+    const struct {
+        const char *name;
+        QString path;
+    } cases[] = {
+        {"unknown extension", kept},
+        {"missing folder", folder.filePath(QStringLiteral("missing/page.pdf"))},
+        {"a folder in the way", folder.path() + QStringLiteral("/sub.png")},
+    };
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub.png")));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QString error;
+        EXPECT_FALSE(ExportPage(c.path, frame, PageDisplays(), DefaultExportLayout(), &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old contents"));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing/page.pdf"))));
+}

@@ -278,8 +278,9 @@ TEST_F(FileSafetyTest, EveryWayOfReplacingAModifiedStructureAsksAndCancelOrAFail
             EXPECT_TRUE(doc().isModified());
             EXPECT_EQ(doc().filePath(), pathOf("mine.str"));
             EXPECT_EQ(ReadBytes(pathOf("mine.str")), onDisk);
-            if (way.closes)
+            if (way.closes) {
                 EXPECT_TRUE(frame->isVisible()) << "the window stays open";
+            }
             // A failed save says why; Cancel says nothing.
             EXPECT_EQ(reporter.errors.size(), saveFails ? 1u : 0u);
             EXPECT_EQ(fileDialogs, 0);
@@ -351,8 +352,9 @@ TEST_F(FileSafetyTest, FilesThatAreNoStructuresGiveTheReadersMessagesAndTheProgr
         reporter.errors.clear();
 
         EXPECT_TRUE(frame->openFile(path)) << "a readable file always counts as opened";
-        if (test.message == None)
+        if (test.message == None) {
             EXPECT_TRUE(reporter.errors.empty()) << reporter.errors.front().reason;
+        }
         if (test.message > 0) {
             ASSERT_EQ(reporter.errors.size(), 1u);
             const char *reason =

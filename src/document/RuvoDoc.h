@@ -60,7 +60,8 @@ public:
     // Load operations: each opens its dialog filled with the present values
     // and changes the structure (snapshot first) only when it is confirmed.
     // On a rod, a force or a moment splits the rod at (x, y) with a new free
-    // node that takes the load.
+    // node that takes the load. A rod is never split where a node stands
+    // already (no dialog opens then).
     void forceOnRod(int rod, double x, double y);
     void momentOnRod(int rod, double x, double y);
     void forceOnNode(int node);

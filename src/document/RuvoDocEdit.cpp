@@ -11,6 +11,19 @@
 #include <QApplication>
 #include <QDialog>
 
+namespace {
+
+// Whether a node stands exactly at (x, y).
+bool NodeStandsAt(const StructureModel &structure, double x, double y)
+{
+    for (const Node &node : structure.nodes)
+        if (node.x == x && node.y == y)
+            return true;
+    return false;
+}
+
+} // namespace
+
 void RuvoDoc::moveNode(int node, double x, double y)
 {
     if (!isNode(node))
@@ -41,13 +54,17 @@ void RuvoDoc::splitRod(int rod, double x, double y, bool isFree)
     if (!isRod(rod))
         return;
     saveUndoState();
-    structure.splitRod(rod, x, y, isFree);
+    // A node on top of another is refused, as when it is added: the split
+    // would leave a rod of no length (a click snapped onto a rod's end node
+    // when zoomed in far).
+    if (!NodeStandsAt(structure, x, y))
+        structure.splitRod(rod, x, y, isFree);
     structureChanged();
 }
 
 void RuvoDoc::forceOnRod(int rod, double x, double y)
 {
-    if (!isRod(rod))
+    if (!isRod(rod) || NodeStandsAt(structure, x, y))
         return;
     PolarLoadDialog dialog(PolarLoadDialog::Kind::Force, 0.0, 0.0, QApplication::activeWindow());
     if (RunModal(dialog) != QDialog::Accepted || !isRod(rod))
@@ -60,7 +77,7 @@ void RuvoDoc::forceOnRod(int rod, double x, double y)
 
 void RuvoDoc::momentOnRod(int rod, double x, double y)
 {
-    if (!isRod(rod))
+    if (!isRod(rod) || NodeStandsAt(structure, x, y))
         return;
     const auto dialog = LoadDialog::moment(0.0, QApplication::activeWindow());
     if (RunModal(*dialog) != QDialog::Accepted || !isRod(rod))

@@ -72,6 +72,18 @@ TEST_F(ElementCommandsTest, ViewOperationsEditTheModelWithASnapshotEvenWhenRefus
     EXPECT_EQ(node(3).isFree, 0);
     EXPECT_EQ(doc.structure.rods.count, 4);
 
+    // Where a node stands already, the rod is not split: no rod of no length.
+    doc.splitRod(0, 0, 0, true);
+    EXPECT_EQ(doc.structure.nodes.count, 4);
+    EXPECT_EQ(doc.structure.rods.count, 4);
+    {
+        ModalScript script;
+        doc.forceOnRod(0, 4, 4);
+        doc.momentOnRod(0, 0, 4);
+        EXPECT_TRUE(script.dialogs.empty());
+    }
+    EXPECT_EQ(doc.structure.nodes.count, 4);
+
     // Positions outside the lists change nothing, not even the snapshot.
     doc.undo();
     const bool couldUndo = doc.canUndo();
@@ -83,7 +95,7 @@ TEST_F(ElementCommandsTest, ViewOperationsEditTheModelWithASnapshotEvenWhenRefus
     EXPECT_EQ(doc.canUndo(), couldUndo);
     EXPECT_EQ(doc.canRedo(), couldRedo);
     EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(doc.structure.rods.count, 3);
+    EXPECT_EQ(doc.structure.rods.count, 4);
 }
 
 TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)

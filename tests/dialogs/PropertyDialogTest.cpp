@@ -17,8 +17,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QGroupBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -311,6 +311,28 @@ TEST(MultiRodDialogTest, SharedJointsOtherThanHingeOrRigidStartWithoutAChoice)
         ASSERT_EQ(PressOk(dialog), QDialog::Accepted);
         EXPECT_EQ(dialog.values().beginJointDiffers, c.checked == -1) << c.joint;
     }
+}
+
+TEST(WarningBoxTest, IsTitledWithTheProgramAndHasAWarningIconAndOk)
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    const ModalHook previous = SetModalHook([&](QDialog &dialog) {
+        auto &box = dynamic_cast<QMessageBox &>(dialog);
+        title = box.windowTitle();
+        text = box.text();
+        icon = box.icon();
+        buttons = box.standardButtons();
+        return int(QMessageBox::Ok);
+    });
+    ShowWarning(Message(51006));
+    SetModalHook(previous);
+    EXPECT_EQ(title, QStringLiteral("Руво"));
+    EXPECT_EQ(text, Message(51006));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
 TEST(PropertyDialogsTest, HaveOkCancelAndAHelpButtonOpeningTheirOwnPage)

@@ -90,8 +90,9 @@ TEST_F(ApplicationCommandsTest, OptionsConfirmedWritesEverySettingAndRepaints)
     EXPECT_DOUBLE_EQ(settings.gridStep, 0.75);
 
     QSettings store = Store();
-    for (const char *name : StoredNames)
+    for (const char *name : StoredNames) {
         EXPECT_TRUE(store.contains(QStringLiteral("Settings/") + QLatin1String(name))) << name;
+    }
     EXPECT_EQ(store.value(QStringLiteral("Settings/GridStep")).toString(), QStringLiteral("0.750000"));
     EXPECT_EQ(store.value(QStringLiteral("Settings/MouseStep")).toString(), QStringLiteral("0.100000"));
     EXPECT_EQ(store.value(QStringLiteral("Settings/EI")).toString(), QStringLiteral("1.000000"));
@@ -190,8 +191,9 @@ TEST_F(ApplicationCommandsTest, TheSupportBoxGivesTheAddressAndTheFourTexts)
             "конструкции, дающей ошибку."),
         QStringLiteral("Мы сделаем все от нас зависящее, чтобы устранить неполадки в программе. Спасибо!"),
     };
-    for (const QString &text : expected)
+    for (const QString &text : expected) {
         EXPECT_TRUE(texts.contains(text)) << text.toStdString();
+    }
     const QString address = SupportDialog::supportAddress();
     EXPECT_TRUE(address.contains(QLatin1Char('@')));
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&address](const QString &text) {

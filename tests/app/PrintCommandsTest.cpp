@@ -369,9 +369,11 @@ TEST_F(PrintCommandsTest, PrintingAFileFromTheCommandLine)
         SCOPED_TRACE(c.name);
         reporter.errors.clear();
         EXPECT_EQ(PrintFileFromCommandLine(c.path), c.status);
-        if (c.status != 0)
+        if (c.status != 0) {
             ASSERT_EQ(reporter.errors.size(), 1u);
-        if (c.headline != nullptr)
+        }
+        if (c.headline != nullptr) {
             EXPECT_EQ(reporter.errors[0].headline, c.headline);
+        }
     }
 }

@@ -160,10 +160,11 @@ TEST(PagePrinting, MarginUnitAndFitFollowThePageAlone)
         const double areaWidth = page.width - 2 * page.margin;
         const double areaHeight = page.height - 2 * page.margin;
         const bool widthTighter = areaWidth / 6.0 <= areaHeight / 4.0;
-        if (widthTighter)
+        if (widthTighter) {
             EXPECT_NEAR(corner.x(), page.width - page.margin, 1.0);
-        else
+        } else {
             EXPECT_NEAR(corner.y(), page.margin, 1.0);
+        }
     }
 }
 
@@ -185,16 +186,18 @@ TEST(PagePrinting, ThePageShowsResultsStructureAndLoadsWithoutGridOrSelection)
     // Inside the margins: the moment diagram, rods and nodes, the distributed
     // load, the reactions; the force on the left column points at it from
     // the margin.
-    for (int entry : {DiagramColor, RodColor, DistributedColor, ReactionColor})
+    for (int entry : {DiagramColor, RodColor, DistributedColor, ReactionColor}) {
         EXPECT_GT(CountColour(page, Rgb(entry), d, d, width - d, height - d), 0) << "palette entry " << entry;
+    }
     EXPECT_GT(CountAll(page, Rgb(ForceColor)), 0);
     // Neither selection (nor grid) red, nor the origin marker.
     EXPECT_EQ(CountAll(page, Rgb(SelectionColor)), 0);
     EXPECT_EQ(CountAll(page, Rgb(OriginColor)), 0);
     // The structure lies on the bottom margin and nothing of it is above
     // the top margin: the upper half of the top margin stays white.
-    for (int entry : {DiagramColor, RodColor, DistributedColor})
+    for (int entry : {DiagramColor, RodColor, DistributedColor}) {
         EXPECT_EQ(CountColour(page, Rgb(entry), 0, 0, width, d / 2), 0) << "palette entry " << entry;
+    }
 
     // The structure is drawn over the diagram: on the middle of the left
     // column (x = d, away from loads and labels) no diagram pixel covers
@@ -251,10 +254,12 @@ TEST(PagePrinting, OnlyTheSwitchedOnDisplaysArePrinted)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QImage page = RenderPage(width, height, portal, c.displays);
-        if (c.presentEntry >= 0)
+        if (c.presentEntry >= 0) {
             EXPECT_GT(CountAll(page, Rgb(c.presentEntry)), 0);
-        if (c.absentEntry >= 0)
+        }
+        if (c.absentEntry >= 0) {
             EXPECT_EQ(CountAll(page, Rgb(c.absentEntry)), 0);
+        }
     }
 }
 
@@ -287,8 +292,9 @@ TEST(PagePrinting, PagesNarrowerThan800PixelsAndTinyPagesFinish)
         for (const PageDisplays &displays : variants) {
             SCOPED_TRACE(std::to_string(size.width()) + " x " + std::to_string(size.height()));
             const QImage page = RenderPage(size.width(), size.height(), structure, displays);
-            if (size.width() >= 120)
+            if (size.width() >= 120) {
                 EXPECT_GT(CountAll(page, Rgb(RodColor)), 0) << "the rods are still drawn";
+            }
         }
     }
 }
@@ -327,8 +333,9 @@ TEST(PageExport, TheFormatFollowsTheExtension)
                  {"c.svg", PageFormat::Svg},        {"d.Png", PageFormat::Png},
                  {"e.jpg", PageFormat::Unknown},    {"pdf", PageFormat::Unknown},
                  {"f.png.txt", PageFormat::Unknown}};
-    for (const auto &c : cases)
+    for (const auto &c : cases) {
         EXPECT_EQ(PageFormatOf(QString::fromLatin1(c.path)), c.format) << c.path;
+    }
 }
 
 TEST(PageExport, WritesThePageAsPdfSvgAndPng)

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libx11-dev
     fonts-dejavu-core
-    xvfb xauth xdotool imagemagick poppler-utils
+    xvfb xauth x11-utils xdotool imagemagick poppler-utils
     dpkg-dev file locales desktop-file-utils shared-mime-info
     clang-14 libclang-rt-14-dev
 )

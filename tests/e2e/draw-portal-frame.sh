@@ -9,14 +9,15 @@
 #   tests/e2e/draw-portal-frame.sh [BUILD_DIR] [SCREENSHOT.png]
 #
 # BUILD_DIR defaults to ./build (it must hold src/ruvo and ruvo-calc). Exits
-# 77 (skipped) when xvfb-run, xdotool, ImageMagick or python3 is missing.
+# 77 (skipped) when Xvfb, xdpyinfo, xdotool, ImageMagick or python3 is
+# missing, or when no X server can be started.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(realpath -m "${1:-build}")
 shot=$(realpath -m "${2:-$build/drawn-portal-frame.png}")
 
-for tool in xvfb-run xdotool import convert python3; do
+for tool in Xvfb xdpyinfo xdotool import convert python3; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "skipped: $tool is not installed" >&2
         exit 77
@@ -34,24 +35,43 @@ if [ ! -x "$ruvo" ] || [ ! -x "$calc" ]; then
     exit 2
 fi
 
-# The drawing itself runs inside Xvfb.
-if [ -z "${RUVO_E2E_INSIDE:-}" ]; then
-    export RUVO_E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build" "$shot"
-fi
-
 work=$(mktemp -d)
 pid=""
+xvfb=""
 cleanup() {
     local status=$?
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
+    for process in $pid $xvfb; do
+        kill "$process" 2>/dev/null || true
+        wait "$process" 2>/dev/null || true
+    done
     rm -rf "$work"
     exit "$status"
 }
 trap cleanup EXIT
+
+# The drawing runs on a private X server. Xvfb picks a display number on
+# which it can open every listening socket itself (-displayfd), so that a
+# server another user or container runs on the usual :99 is never taken for
+# ours; the display is used only once it answers.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+exec 3>&-
+display=""
+for _ in $(seq 100); do
+    display=$(tr -dc 0-9 <"$work/display")
+    [ -n "$display" ] && xdpyinfo -display ":$display" >/dev/null 2>&1 && break
+    display=""
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+done
+if [ -z "$display" ]; then
+    echo "skipped: no X server could be started" >&2
+    cat "$work/xvfb.log" >&2
+    exit 77
+fi
+export DISPLAY=":$display"
+unset XAUTHORITY
 
 # A first start: fresh settings, except that new rods are rigidly joined
 # (the "Type" of the options dialog), so that the frame carries sideways loads.

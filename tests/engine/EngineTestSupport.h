@@ -168,13 +168,12 @@ private:
     Settings saved;
 };
 
-// The bundled examples: $RUVO_EXAMPLES (set by ctest), or the folder beside
-// this source tree when the test program is run by hand.
+// The bundled examples: $RUVO_EXAMPLES when set, else those of this source tree.
 inline std::filesystem::path ExamplesFolder()
 {
     if (const char *folder = std::getenv("RUVO_EXAMPLES"))
         return folder;
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
+    return RUVO_SOURCE_EXAMPLES;
 }
 
 // Position of `needle` in `text` at or after `from`; npos when missing.

@@ -25,7 +25,7 @@ std::vector<std::filesystem::path> RegressionInputs(const char *folder)
     std::vector<std::filesystem::path> files;
     const char *data = std::getenv("RUVO_TEST_DATA");
     if (data == nullptr)
-        return files;
+        data = RUVO_SOURCE_TEST_DATA;
     const std::filesystem::path directory = std::filesystem::path(data) / "fuzz" / folder;
     std::error_code error;
     for (const auto &entry : std::filesystem::directory_iterator(directory, error))
@@ -76,7 +76,7 @@ bool AllFinite(const StructureModel &model)
 TEST(FuzzRegression, FoundFileInputsReadAndSurviveASave)
 {
     const std::vector<std::filesystem::path> inputs = RegressionInputs("read");
-    ASSERT_FALSE(inputs.empty()) << "RUVO_TEST_DATA must name tests/data with fuzz/read/ in it";
+    ASSERT_FALSE(inputs.empty()) << "no inputs in fuzz/read/ of the test data folder";
     for (const std::filesystem::path &input : inputs) {
         SCOPED_TRACE(input.filename().string());
         RecordingReporter reporter;

@@ -108,6 +108,12 @@ void RuvoView::modeCommand(int id)
         doc->deselectAll();
         invalidate();
     }
+    // A rod started in rod mode ends with the mode: its rubber line must
+    // not go on following the pointer in a mode that cannot finish it.
+    if (rodStarted) {
+        rodStarted = false;
+        invalidate();
+    }
     currentMode = mode;
     setModeCursor(mode);
 }

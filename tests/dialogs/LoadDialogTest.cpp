@@ -45,6 +45,38 @@ TEST(PolarLoadDialogTest, ConvertsBetweenComponentsAndMagnitudeWithAngle)
     ExpectRelative(180.0, angle, "pointing left");
 }
 
+TEST(PolarLoadDialogTest, QuarterTurnsGiveExactComponents)
+{
+    // The cosine and sine residues of the quarter turns (about 1e-16 times
+    // the magnitude) must not reach the model as tiny loads.
+    struct Case {
+        const char *angle;
+        double x;
+        double y;
+    };
+    const Case cases[] = {{"0", 10, 0},   {"90", 0, 10},   {"180", -10, 0},  {"270", 0, -10},
+                          {"360", 10, 0}, {"-90", 0, -10}, {"-180", -10, 0}, {"450", 0, 10}};
+    for (const Case &c : cases) {
+        double x = 1;
+        double y = 1;
+        PolarLoadDialog::toCartesian(10, QString::fromLatin1(c.angle).toDouble(), x, y);
+        EXPECT_EQ(x, c.x) << c.angle;
+        EXPECT_EQ(y, c.y) << c.angle;
+
+        // Entered in the dialog and confirmed in polar form.
+        ModalScript script;
+        PolarLoadDialog dialog(PolarLoadDialog::Kind::DistributedLoad, 0, 0);
+        dialog.polarCheckBox()->click();
+        ASSERT_TRUE(dialog.isPolar());
+        dialog.field("first")->setText(QStringLiteral("10"));
+        dialog.field("second")->setText(QString::fromLatin1(c.angle));
+        ASSERT_EQ(PressOk(dialog), QDialog::Accepted) << c.angle;
+        EXPECT_EQ(dialog.x(), c.x) << c.angle;
+        EXPECT_EQ(dialog.y(), c.y) << c.angle;
+        EXPECT_EQ(dialog.field("first")->text(), NumberField::format(c.x)) << "no 6.1e-16 left in the field";
+    }
+}
+
 TEST(PolarLoadDialogTest, TheCheckBoxSwitchesFieldsAndLabelsAndOkGivesComponents)
 {
     struct Case {

@@ -10,12 +10,17 @@
 #include "dialogs/RodDialog.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
+#include "model/StructureFile.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -37,6 +42,24 @@ protected:
         s.addNode(0, 4, true);
         s.addRod(0, 2);
         s.addRod(1, 2);
+        doc.setModified(false);
+    }
+    // A rigid portal frame that can sway, so that it calculates, built in
+    // the order a calculation leaves (free nodes and rods first), so that
+    // calculating moves nothing: free corners 0 (0,4) and 1 (4,4), supports
+    // 2 (0,0) and 3 (4,0); the beam 0-1 and the columns 0-2 and 1-3.
+    void swayFrame()
+    {
+        Settings::current().type = 2;
+        StructureModel &s = doc.structure;
+        s.clear();
+        s.addNode(0, 4, true);
+        s.addNode(4, 4, true);
+        s.addNode(0, 0, false);
+        s.addNode(4, 0, false);
+        s.addRod(0, 1);
+        s.addRod(0, 2);
+        s.addRod(1, 3);
         doc.setModified(false);
     }
     const Node &node(int i) const { return doc.structure.nodes[i]; }
@@ -407,6 +430,108 @@ TEST_F(ElementCommandsTest, MultipleRodDialogAppliesAnglesAtSupportsOnlyAndKeeps
     EXPECT_EQ(rod(1).begin.joint, JointType::Hinge);
 }
 
+// Every command that opens a dialog: Cancel leaves the structure, both
+// snapshots and the modified flag alone; OK takes exactly one undo step,
+// drops the redo snapshot, and a shown diagram follows the change at once.
+TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
+{
+    struct Case {
+        const char *name;
+        std::function<void(RuvoDoc &)> select; // the selection the command reads
+        std::function<void(RuvoDoc &)> command;
+        ModalScript::Answer ok;
+    };
+    const std::vector<Case> cases = {
+        {"force on node", nullptr, [](RuvoDoc &d) { d.forceOnNode(0); }, TypeAndOk({{"first", "3"}})},
+        {"moment on node", nullptr, [](RuvoDoc &d) { d.momentOnNode(0); }, TypeAndOk({{"moment", "3"}})},
+        {"force on rod", nullptr, [](RuvoDoc &d) { d.forceOnRod(1, 0, 2); }, TypeAndOk({{"second", "-1"}})},
+        {"moment on rod", nullptr, [](RuvoDoc &d) { d.momentOnRod(1, 0, 2); }, TypeAndOk({{"moment", "1"}})},
+        {"distributed load", nullptr, [](RuvoDoc &d) { d.distributedLoad(0); },
+         TypeAndOk({{"second", "-2"}})},
+        {"displacement", nullptr, [](RuvoDoc &d) { d.displacementOnNode(2); }, TypeAndOk({{"dy", "-0.01"}})},
+        {"temperature", nullptr, [](RuvoDoc &d) { d.temperatureOnRod(1); }, TypeAndOk({{"left", "10"}})},
+        {"node properties", nullptr, [](RuvoDoc &d) { d.nodeProperties(0); }, TypeAndOk({{"fx", "4"}})},
+        {"rod properties", nullptr, [](RuvoDoc &d) { d.rodProperties(1); }, TypeAndOk({{"ei", "7"}})},
+        {"node properties of the selection",
+         [](RuvoDoc &d) {
+             d.selectNode(0, true);
+             d.selectNode(2, true);
+         },
+         [](RuvoDoc &d) { d.selectedNodeProperties(); }, TypeAndOk({{"moment", "2"}})},
+        {"rod properties of the selection",
+         [](RuvoDoc &d) {
+             d.selectRod(0, true);
+             d.selectRod(1, true);
+         },
+         [](RuvoDoc &d) { d.selectedRodProperties(); }, TypeAndOk({{"ef", "9"}})},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        swayFrame();
+        if (c.select)
+            c.select(doc);
+        // State "U empty, R set": a redo snapshot that an edit would drop.
+        doc.addNode(9, 9, true);
+        doc.undo();
+        const std::string before = WriteStructure(doc.structure);
+        doc.setModified(false);
+        doc.showMoments = 0;
+        {
+            ModalScript script;
+            script.then(PressCancel);
+            c.command(doc);
+            EXPECT_EQ(script.dialogs.size(), 1u);
+        }
+        EXPECT_EQ(WriteStructure(doc.structure), before) << "Cancel changes nothing";
+        EXPECT_FALSE(doc.canUndo());
+        EXPECT_TRUE(doc.canRedo()) << "Cancel keeps the redo snapshot";
+        EXPECT_FALSE(doc.isModified());
+
+        ASSERT_TRUE(doc.calculate());
+        doc.showMoments = 1;
+        {
+            ModalScript script;
+            script.then(c.ok);
+            c.command(doc);
+        }
+        EXPECT_NE(WriteStructure(doc.structure), before) << "OK applies the values";
+        EXPECT_TRUE(doc.canUndo());
+        EXPECT_FALSE(doc.canRedo());
+        EXPECT_TRUE(doc.isModified());
+        EXPECT_EQ(doc.showMoments, 1);
+        EXPECT_FALSE(doc.needsCalculation) << "the shown diagram was recalculated after the change";
+        EXPECT_TRUE(reporter.errors.empty());
+
+        doc.showMoments = 0;
+        doc.undo();
+        EXPECT_EQ(WriteStructure(doc.structure), before) << "one undo step brings back the structure";
+        EXPECT_FALSE(doc.canUndo());
+        doc.deselectAll();
+    }
+}
+
+TEST_F(ElementCommandsTest, AnEditThatMakesTheStructureFailSwitchesTheDiagramOff)
+{
+    swayFrame();
+    ASSERT_TRUE(doc.calculate());
+    doc.showMoments = 1;
+    doc.showReactions = 1;
+    doc.selectNode(2, true);
+    doc.selectNode(3, true);
+    ModalScript script;
+    script.then([](QDialog &dialog) {
+        // Both supports become free nodes: nothing holds the frame.
+        dynamic_cast<MultiNodeDialog &>(dialog).freeCheckBox()->setCheckState(Qt::Checked);
+        return PressOk(dialog);
+    });
+    doc.selectedNodeProperties();
+    EXPECT_EQ(node(2).isFree, 1);
+    EXPECT_FALSE(doc.anyResultShown()) << "the failed recalculation switched the displays off";
+    EXPECT_TRUE(doc.needsCalculation);
+    EXPECT_EQ(reporter.errors.size(), 1u);
+    EXPECT_TRUE(doc.canUndo()) << "the edit itself stands";
+}
+
 TEST_F(ElementCommandsTest, EveryChangePublishesThatPositionsMayBeStale)
 {
     portal();
@@ -415,8 +540,19 @@ TEST_F(ElementCommandsTest, EveryChangePublishesThatPositionsMayBeStale)
     EXPECT_EQ(positions.count(), 1);
     doc.undo();
     EXPECT_EQ(positions.count(), 2);
-    doc.newDocument();
+    doc.redo();
     EXPECT_EQ(positions.count(), 3);
+    doc.newDocument();
+    EXPECT_EQ(positions.count(), 4);
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("frame.str"));
+    portal();
+    ASSERT_TRUE(doc.saveFile(path));
+    EXPECT_EQ(positions.count(), 4) << "saving moves nothing";
+    ASSERT_TRUE(doc.openFile(path));
+    EXPECT_EQ(positions.count(), 5);
 }
 
 } // namespace

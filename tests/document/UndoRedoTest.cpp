@@ -7,6 +7,7 @@
 #include "document/RuvoDoc.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +105,27 @@ TEST_F(UndoRedoTest, NewAndOpenKeepBothSnapshots)
     doc.undo();
     EXPECT_EQ(nodes(), 1) << "undo brings back the structure last edited before new";
     expectState(false, false, "the empty structure of new cannot be returned to");
+
+    // Opening a file keeps them too: undo returns to the structure edited
+    // before the file was opened, redo to the file's.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("two.str"));
+    doc.addNode(2, 0, true);
+    ASSERT_TRUE(doc.saveFile(path)); // (0, 0) and (2, 0)
+    doc.addNode(3, 0, true);
+    doc.addNode(4, 0, true); // four nodes; the snapshot holds three
+    ASSERT_TRUE(doc.openFile(path));
+    EXPECT_EQ(nodes(), 2);
+    expectState(true, false, "after open");
+    EXPECT_FALSE(doc.isModified());
+    doc.undo();
+    ASSERT_EQ(nodes(), 3) << "the snapshot taken before the fourth node";
+    EXPECT_EQ(doc.structure.nodes[2].x, 3.0);
+    expectState(false, true, "after undo");
+    doc.redo();
+    EXPECT_EQ(nodes(), 2) << "redo goes forward to the structure of the file";
+    EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(UndoRedoTest, RefusedEditsStillTakeASnapshotAndCancelledDialogsDoNot)

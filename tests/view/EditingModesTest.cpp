@@ -8,6 +8,7 @@
 #include "dialogs/ModalScript.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
+#include "model/StructureFile.h"
 #include "numeric/Messages.h"
 #include "view/CursorHotspots.h"
 #include "view/RuvoView.h"
@@ -22,6 +23,7 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -218,6 +220,10 @@ TEST_F(EditingModesTest, AForceOnARodSplitsItAndLoadRulesRefuseTheWrongNodes)
     EXPECT_NEAR(node(4).x, 2.0, 1e-12);
     EXPECT_EQ(doc.structure.rods.count, 4);
 
+    // The refusals change nothing: no load, no snapshot, no modified flag.
+    const std::string before = WriteStructure(doc.structure);
+    const std::string undoBefore = WriteStructure(*doc.undoState);
+    doc.setModified(false);
     click(at(0, 0)); // a support node
     ASSERT_EQ(script.messages.size(), 1u);
     EXPECT_EQ(script.messages[0], Message(51007));
@@ -231,6 +237,9 @@ TEST_F(EditingModesTest, AForceOnARodSplitsItAndLoadRulesRefuseTheWrongNodes)
     EXPECT_EQ(script.messages[2], Message(51006));
     EXPECT_EQ(doc.structure.nodes.count, 5);
     EXPECT_EQ(script.dialogs.size(), 1u) << "no dialog for a refused load";
+    EXPECT_EQ(WriteStructure(doc.structure), before);
+    EXPECT_EQ(WriteStructure(*doc.undoState), undoBefore);
+    EXPECT_FALSE(doc.isModified());
 }
 
 TEST_F(EditingModesTest, LoadModesOpenTheirDialogsOnTheRightElements)
@@ -378,6 +387,19 @@ TEST_F(EditingModesTest, ARodIsStartedFollowedByItsRubberLineAndCancelledElsewhe
     picture = paint();
     EXPECT_FALSE(colourNear(picture, middle, RubberLine)) << "the rubber line is gone";
     EXPECT_EQ(doc.structure.rods.count, 3);
+
+    // A mode change ends the pending rod and its rubber line.
+    click(at(0, 0));
+    ASSERT_TRUE(view.isRodStarted());
+    move(pointer);
+    mode(Command::ModeFreeNode);
+    EXPECT_FALSE(view.isRodStarted());
+    move(pointer);
+    EXPECT_FALSE(colourNear(paint(), middle, RubberLine)) << "no rubber line in another mode";
+    mode(Command::ModeRod);
+    click(at(4, 3));
+    EXPECT_EQ(view.anchor(), 3) << "back in rod mode the next node starts a new rod";
+    QTest::keyClick(&view, Qt::Key_Escape);
 
     click(at(0, 0));
     QTest::keyClick(&view, Qt::Key_Escape);

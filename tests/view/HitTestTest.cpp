@@ -66,6 +66,44 @@ TEST(HitTestTest, AVeryLongRodIsTestedNearThePointOnly)
     EXPECT_TRUE(LineNearPoint(b, e, LogicalPoint{400000009, 5}));
 }
 
+TEST(HitTestTest, ANodeIsHitUpToNinePixelsAwayInEachAxis)
+{
+    StructureModel structure;
+    structure.nodes.Add(Node(1));
+    structure.nodes[0].x = 2;
+    structure.nodes[0].y = 3;
+    Viewport port;
+    port.prepare(DeviceRect{0, 0, 200, 100}, 1);
+    port.scale = 10; // the node at logical (20, 30)
+
+    struct Case {
+        int dx;
+        int dy;
+        bool hit;
+    };
+    const Case cases[] = {
+        {0, 0, true},    {9, 0, true},   {-9, 0, true},    {0, 9, true},    {0, -9, true},
+        {9, 9, true},    {-9, 9, true},  {9, -9, true},    {-9, -9, true},  {10, 0, false},
+        {-10, 0, false}, {0, 10, false}, {0, -10, false},  {10, 10, false}, {11, 0, false},
+        {0, -11, false}, {9, 10, false}, {-10, -9, false}, {11, 11, false},
+    };
+    for (const Case &c : cases) {
+        const HitResult hit = hitTest(structure, LogicalPoint{20 + c.dx, 30 + c.dy}, port);
+        EXPECT_EQ(hit, c.hit ? (HitResult{HitNode, 0}) : HitResult{}) << c.dx << "," << c.dy;
+    }
+
+    // The same box around every pixel of a rod: a horizontal rod at y = 30.
+    structure.nodes.Add(Node(2));
+    structure.nodes[1].x = 12;
+    structure.nodes[1].y = 3;
+    structure.rods.Add(Rod(1, 0, 1));
+    for (const Case &c : {Case{0, 9, true}, Case{0, 10, false}, Case{0, 11, false}, Case{0, -9, true},
+                          Case{0, -10, false}, Case{0, -11, false}}) {
+        const HitResult hit = hitTest(structure, LogicalPoint{70, 30 + c.dy}, port);
+        EXPECT_EQ(hit, c.hit ? (HitResult{HitRod, 0}) : HitResult{}) << "rod, " << c.dy;
+    }
+}
+
 TEST(HitTestTest, NodesWinOverRodsAndTheFirstInListOrderWins)
 {
     StructureModel structure;

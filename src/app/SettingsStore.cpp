@@ -150,19 +150,22 @@ bool SaveSetting(const char *name)
     return SaveSetting(store, Settings::current(), name);
 }
 
-void SaveAllSettings(QSettings &store, const Settings &settings)
+void SaveAllSettings(QSettings &store, const Settings &settings, const WrittenObserver &written)
 {
     static const char *const order[] = {
         "MouseStep", "GridStep", "ShowNumbers", "ShowGrid",        "Type",      "EI", "EF", "H",
         "Alpha",     "MU",       "NU",          "AxialCompliance", "LogEnabled"};
-    for (const char *name : order)
+    for (const char *name : order) {
         SaveSetting(store, settings, name);
+        if (written)
+            written(name);
+    }
 }
 
-void SaveAllSettings()
+void SaveAllSettings(const WrittenObserver &written)
 {
     QSettings store(organizationName(), applicationName());
-    SaveAllSettings(store, Settings::current());
+    SaveAllSettings(store, Settings::current(), written);
 }
 
 void ToggleShowGrid()

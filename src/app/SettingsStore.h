@@ -3,6 +3,7 @@
 #include "model/Settings.h"
 
 #include <QString>
+#include <functional>
 
 class QSettings;
 
@@ -29,8 +30,10 @@ bool SaveSetting(const char *name);
 // Writes every stored value, in the order "MouseStep", "GridStep",
 // "ShowNumbers", "ShowGrid", "Type", "EI", "EF", "H", "Alpha", "MU", "NU",
 // "AxialCompliance", "LogEnabled" (the order of a confirmed options dialog).
-void SaveAllSettings(QSettings &store, const Settings &settings);
-void SaveAllSettings();
+// `written`, when given, is called with each name right after its value.
+using WrittenObserver = std::function<void(const char *name)>;
+void SaveAllSettings(QSettings &store, const Settings &settings, const WrittenObserver &written = {});
+void SaveAllSettings(const WrittenObserver &written = {});
 
 // Reads a real stored as text. The default, formatted with "%.2f", is the
 // text of a missing value. A text that overflows (or underflows) the double

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -129,7 +130,9 @@ TEST_F(PrintCommandsTest, APdfPrinterGetsOnePageWithTheShownResults)
 {
     openExample("portal-frame.str");
     frame->view()->resultCommand(Command::ShowMoments);
+    frame->view()->resultCommand(Command::ShowReactions);
     ASSERT_TRUE(doc->showMoments);
+    ASSERT_TRUE(doc->showReactions);
     selectEverything();
 
     QPrinter &printer = printing->printer();
@@ -139,6 +142,11 @@ TEST_F(PrintCommandsTest, APdfPrinterGetsOnePageWithTheShownResults)
     EXPECT_TRUE(reporter.errors.empty());
     EXPECT_FALSE(anySelected()) << "printed in normal colours and left unselected";
     EXPECT_EQ(printer.resolution(), ExportResolution) << "a PDF printer has no resolution of its own";
+
+    // RUVO_TEST_OUTPUT names a folder that keeps the page for a look.
+    const QString keep = qEnvironmentVariable("RUVO_TEST_OUTPUT");
+    if (!keep.isEmpty())
+        QFile::copy(pathOf("printed.pdf"), QDir(keep).filePath(QStringLiteral("printed-page.pdf")));
 
     QFile pdf(pathOf("printed.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -164,18 +172,27 @@ TEST_F(PrintCommandsTest, APdfPrinterGetsOnePageWithTheShownResults)
     const double margin = std::max(paintable.width(), paintable.height()) / 20.0;
     const QRect inside = paintable.adjusted(margin, margin, -margin, -margin).toRect();
     int green = 0;
+    int blueBelowHalf = 0;
+    int blueAboveHalf = 0;
     int outsideTop = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
             const bool isGreen = c.green() > c.red() + 40 && c.green() > c.blue() + 40;
+            const bool isBlue = c.blue() > c.red() + 80 && c.blue() > c.green() + 80;
             if (isGreen && inside.contains(x, y))
                 ++green;
+            // The reactions stand at the supports, on the bottom of the
+            // page: the frame is wider than high and sits on the bottom margin.
+            if (isBlue)
+                ++(y > image.height() / 2 ? blueBelowHalf : blueAboveHalf);
             if (c != Qt::white && y < paintable.top())
                 ++outsideTop;
         }
     }
     EXPECT_GT(green, 0) << "the moment diagram inside the margins";
+    EXPECT_GT(blueBelowHalf, 0) << "the reactions at the supports";
+    EXPECT_EQ(blueAboveHalf, 0) << "nothing upside down";
     EXPECT_EQ(outsideTop, 0) << "nothing above the printable area";
 }
 

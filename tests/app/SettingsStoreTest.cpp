@@ -67,7 +67,24 @@ TEST_F(SettingsStoreTest, EverySettingSurvivesARoundTripInItsStoredForm)
     written.mouseStep = 0.05;
     written.axialCompliance = 1;
     written.logEnabled = 1;
-    SettingsStore::SaveAllSettings(store, written);
+    // Each value is in the store when its turn comes, in the order of a
+    // confirmed options dialog, and none before its turn.
+    const QStringList order = {
+        QStringLiteral("MouseStep"), QStringLiteral("GridStep"), QStringLiteral("ShowNumbers"),
+        QStringLiteral("ShowGrid"),  QStringLiteral("Type"),     QStringLiteral("EI"),
+        QStringLiteral("EF"),        QStringLiteral("H"),        QStringLiteral("Alpha"),
+        QStringLiteral("MU"),        QStringLiteral("NU"),       QStringLiteral("AxialCompliance"),
+        QStringLiteral("LogEnabled")};
+    QStringList seen;
+    SettingsStore::SaveAllSettings(store, written, [&](const char *name) {
+        seen << QString::fromLatin1(name);
+        for (int i = 0; i < order.size(); ++i) {
+            const bool due = i < seen.size();
+            EXPECT_EQ(store.contains(QStringLiteral("Settings/") + order[i]), due)
+                << order[i].toStdString() << " when " << name << " was written";
+        }
+    });
+    EXPECT_EQ(seen, order);
     store.sync();
 
     // Reals are "%f" text (six decimals), integers are integers.

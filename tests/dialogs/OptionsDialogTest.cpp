@@ -3,11 +3,15 @@
 
 #include "dialogs/OptionsDialog.h"
 
+#include "app/HelpWindow.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/NumberField.h"
 #include "model/Settings.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -165,4 +169,45 @@ TEST(OptionsDialog, TheArrowsStepTheRodValuesByWholeUnitsWithinTheirRange)
     NumberField *ef = dialog.field(QStringLiteral("EF"));
     ef->stepBy(-1);
     EXPECT_EQ(ef->text(), QStringLiteral("0")) << "no negative rigidity from the arrows";
+}
+
+TEST(OptionsDialog, ShowsItsGroupsLabelsAndButtons)
+{
+    OptionsDialog dialog{Settings()};
+    QStringList groups;
+    for (QGroupBox *group : dialog.findChildren<QGroupBox *>())
+        groups << group->title();
+    for (const char *title : {"Параметры дисплея", "Параметры для новых стержней", "Расчет", "Тип связи"}) {
+        EXPECT_TRUE(groups.contains(QString::fromUtf8(title))) << title;
+    }
+    QStringList labels;
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        labels << label->text().remove(QLatin1Char('&'));
+    for (const char *label :
+         {"Шаг сетки", "Шаг мышки", "EI", "EF", "Высота, M", "Альфа", "К. Пуассона", "Mu"}) {
+        EXPECT_TRUE(labels.contains(QString::fromUtf8(label))) << label;
+    }
+    EXPECT_EQ(dialog.checkBox(QStringLiteral("showNumbers"))->text(), QStringLiteral("Показывать номера"));
+    EXPECT_EQ(dialog.checkBox(QStringLiteral("showGrid"))->text(), QStringLiteral("Показывать сетку"));
+    EXPECT_EQ(dialog.checkBox(QStringLiteral("logEnabled"))->text(),
+              QStringLiteral("Вести журнал расчета (может замедлить расчет)"));
+    EXPECT_EQ(dialog.radio(QStringLiteral("hinge"))->text(), QStringLiteral("Шарнир"));
+    EXPECT_EQ(dialog.radio(QStringLiteral("rigid"))->text(), QStringLiteral("Жесткая"));
+
+    // OK, Cancel and "Справка", which opens the options page.
+    auto *box = dialog.findChild<QDialogButtonBox *>();
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(box->button(QDialogButtonBox::Ok), nullptr);
+    ASSERT_NE(box->button(QDialogButtonBox::Cancel), nullptr);
+    QAbstractButton *help = nullptr;
+    for (QAbstractButton *button : box->buttons())
+        if (box->buttonRole(button) == QDialogButtonBox::HelpRole)
+            help = button;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->text(), QStringLiteral("Справка"));
+    help->click();
+    ASSERT_NE(HelpWindow::Instance(), nullptr);
+    EXPECT_EQ(HelpWindow::Instance()->currentPage(), HelpWindow::PageForContext(432));
+    EXPECT_EQ(HelpWindow::PageForContext(432).fileName(), QStringLiteral("options.html"));
+    delete HelpWindow::Instance();
 }

@@ -299,6 +299,35 @@ TEST(PagePrinting, PagesNarrowerThan800PixelsAndTinyPagesFinish)
     }
 }
 
+TEST(PagePrinting, DebugModeLabelsElementsWithTheirPositions)
+{
+    SettingsRestorer restore;
+    PageDisplays numbers;
+    numbers.showNumbers = true;
+    const int width = 1600, height = 1200;
+
+    // The frame's numbers are its positions plus one; in debug mode its page
+    // is the page of a frame numbered by position.
+    StructureModel numbered = Frame();
+    StructureModel byPosition = Frame();
+    for (int i = 0; i < byPosition.nodes.count; ++i)
+        byPosition.nodes[i].number = i;
+    for (int i = 0; i < byPosition.rods.count; ++i)
+        byPosition.rods[i].number = i;
+
+    Settings::current().debugMode = false;
+    const QImage normal = RenderPage(width, height, numbered, numbers);
+    const QImage positions = RenderPage(width, height, byPosition, numbers);
+    ASSERT_NE(normal, positions) << "the labels show on the page";
+    Settings::current().debugMode = true;
+    EXPECT_EQ(RenderPage(width, height, numbered, numbers), positions);
+    // Without numbers debug mode changes nothing.
+    numbers.showNumbers = false;
+    const QImage bare = RenderPage(width, height, numbered, numbers);
+    Settings::current().debugMode = false;
+    EXPECT_EQ(RenderPage(width, height, numbered, numbers), bare);
+}
+
 TEST(PagePrinting, AnEmptyStructurePrintsAnEmptyPageOfTheDefaultExtents)
 {
     StructureModel empty;

@@ -21,16 +21,23 @@ QString CannotWrite(const QSaveFile &file)
 }
 
 // Runs the drawing on a painter of the device; false when painting cannot
-// start (the device refused it).
+// start (the device refused it). `area` is the page inside the sheet's
+// printer margins, in the device's pixels: a PDF writer, like a printer,
+// gives its painter that area alone (area = the whole device); a picture
+// is the whole sheet and the page is drawn at the area's place on it.
+// `isPaper`: a PDF page, white without painting, as a printed one.
 template <typename Device>
-bool PaintOn(Device &device, StructureModel &structure, const PageDisplays &displays)
+bool PaintOn(Device &device, const QRect &area, bool isPaper, StructureModel &structure,
+             const PageDisplays &displays)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    // Paper is white; PNG and SVG pages need the background written.
-    painter.fillRect(QRect(0, 0, device.width(), device.height()), Qt::white);
-    PrintPage(painter, device.width(), device.height(), structure, displays);
+    // PNG and SVG pages need the white background written.
+    if (!isPaper)
+        painter.fillRect(QRect(0, 0, device.width(), device.height()), Qt::white);
+    painter.translate(area.topLeft());
+    PrintPage(painter, area.width(), area.height(), structure, displays);
     return painter.end();
 }
 
@@ -50,8 +57,10 @@ PageFormat PageFormatOf(const QString &path)
 
 QPageLayout DefaultExportLayout()
 {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Millimeter);
+    return QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(PrinterMarginPoints, PrinterMarginPoints, PrinterMarginPoints, PrinterMarginPoints),
+        QPageLayout::Point);
 }
 
 bool ExportPage(const QString &path, StructureModel &structure, const PageDisplays &displays,
@@ -66,14 +75,14 @@ bool ExportPage(const QString &path, StructureModel &structure, const PageDispla
     if (format == PageFormat::Unknown)
         return fail(QStringLiteral("имя файла должно оканчиваться на .pdf, .svg или .png"));
 
-    // The page's own margins are drawn by PrintPage; the file uses the
-    // whole sheet.
-    QPageLayout page = layout.isValid() ? layout : DefaultExportLayout();
-    page.setUnits(QPageLayout::Millimeter);
-    page.setMinimumMargins(QMarginsF(0, 0, 0, 0));
-    page.setMargins(QMarginsF(0, 0, 0, 0));
+    // The sheet keeps the printer's margins round the page, as a printout
+    // does: the page (with its own margins, drawn by PrintPage) is the
+    // same as on paper, and labels that reach past the page's margins
+    // stay on the sheet.
+    const QPageLayout page = layout.isValid() ? layout : DefaultExportLayout();
     const QRect pixels = page.fullRectPixels(ExportResolution);
-    if (pixels.width() <= 0 || pixels.height() <= 0)
+    const QRect area = page.paintRectPixels(ExportResolution);
+    if (pixels.width() <= 0 || pixels.height() <= 0 || area.width() <= 0 || area.height() <= 0)
         return fail(QStringLiteral("неверный размер страницы"));
 
     // The page is made in memory and written in one piece.
@@ -86,7 +95,7 @@ bool ExportPage(const QString &path, StructureModel &structure, const PageDispla
         writer.setCreator(QStringLiteral("Руво 2.1.1"));
         writer.setResolution(ExportResolution);
         writer.setPageLayout(page);
-        drawn = PaintOn(writer, structure, displays);
+        drawn = PaintOn(writer, QRect(0, 0, writer.width(), writer.height()), true, structure, displays);
         break;
     }
     case PageFormat::Svg: {
@@ -96,7 +105,7 @@ bool ExportPage(const QString &path, StructureModel &structure, const PageDispla
         generator.setViewBox(QRect(QPoint(0, 0), pixels.size()));
         generator.setResolution(ExportResolution);
         generator.setTitle(QStringLiteral("Руво"));
-        drawn = PaintOn(generator, structure, displays);
+        drawn = PaintOn(generator, area, false, structure, displays);
         break;
     }
     case PageFormat::Png: {
@@ -106,7 +115,7 @@ bool ExportPage(const QString &path, StructureModel &structure, const PageDispla
         const int dotsPerMetre = qRound(ExportResolution / MetresPerInch);
         image.setDotsPerMeterX(dotsPerMetre);
         image.setDotsPerMeterY(dotsPerMetre);
-        drawn = PaintOn(image, structure, displays) && image.save(&buffer, "PNG");
+        drawn = PaintOn(image, area, false, structure, displays) && image.save(&buffer, "PNG");
         break;
     }
     case PageFormat::Unknown:

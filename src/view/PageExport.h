@@ -15,13 +15,18 @@ PageFormat PageFormatOf(const QString &path);
 // laser printer's resolution keeps them readable next to the labels.
 constexpr int ExportResolution = 300;
 
-// The page of an export: A4 portrait without printer margins (the page
+// Margin of the sheet round the printed page, in points, as the PDF
+// printer has it by default.
+constexpr double PrinterMarginPoints = 10.0;
+
+// The page of an export: A4 portrait with the PDF printer's margins, so that
+// an exported page is the one the PDF printer prints (the page inside them
 // keeps its own margins of a twentieth of its larger side).
 QPageLayout DefaultExportLayout();
 
-// Draws the page with PrintPage on a page of the layout's full size at
-// ExportResolution and writes it to `path`. False, with a reason in
-// `error`, when the format is unknown or the file cannot be written; an
-// existing file is then left as it was.
+// Draws the page with PrintPage in the layout's paintable area, on a sheet
+// of the layout's full size at ExportResolution, and writes it to `path`.
+// False, with a reason in `error`, when the format is unknown or the file
+// cannot be written; an existing file is then left as it was.
 bool ExportPage(const QString &path, StructureModel &structure, const PageDisplays &displays,
                 const QPageLayout &layout, QString *error);

@@ -350,6 +350,49 @@ TEST_F(PrintCommandsTest, TheExportDialogAddsTheExtensionOfTheChosenFormat)
     EXPECT_TRUE(reporter.errors.empty());
 }
 
+TEST_F(PrintCommandsTest, AnExportedPdfIsThePrintedPage)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm is not installed: the pages cannot be compared";
+    openExample("portal-frame.str");
+    frame->view()->resultCommand(Command::ShowMoments);
+    frame->view()->resultCommand(Command::ShowReactions);
+    QPrinter &printer = printing->printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pathOf("printed.pdf"));
+    ASSERT_TRUE(printing->printPage(printer));
+    ASSERT_TRUE(printing->exportTo(pathOf("exported.pdf")));
+    EXPECT_TRUE(reporter.errors.empty());
+
+    QImage pages[2];
+    const char *const names[] = {"printed", "exported"};
+    for (int i = 0; i < 2; ++i) {
+        const QString prefix = pathOf(names[i]);
+        ASSERT_EQ(QProcess::execute(pdftoppm,
+                                    {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                                     QStringLiteral("-singlefile"), prefix + QStringLiteral(".pdf"), prefix}),
+                  0);
+        ASSERT_TRUE(pages[i].load(prefix + QStringLiteral(".png")));
+    }
+    ASSERT_EQ(pages[0].size(), pages[1].size());
+    int different = 0;
+    QRect where;
+    for (int y = 0; y < pages[0].height(); ++y)
+        for (int x = 0; x < pages[0].width(); ++x)
+            if (pages[0].pixel(x, y) != pages[1].pixel(x, y)) {
+                ++different;
+                where |= QRect(x, y, 1, 1);
+            }
+    EXPECT_EQ(different, 0) << "the same page on the same sheet; differences within x " << where.left()
+                            << "..." << where.right() << ", y " << where.top() << "..." << where.bottom();
+    const QString keep = qEnvironmentVariable("RUVO_TEST_OUTPUT");
+    if (!keep.isEmpty()) {
+        QFile::copy(pathOf("exported.pdf"), QDir(keep).filePath(QStringLiteral("exported.pdf")));
+        QFile::copy(pathOf("printed.pdf"), QDir(keep).filePath(QStringLiteral("printed.pdf")));
+    }
+}
+
 TEST_F(PrintCommandsTest, AnExportThatCannotBeWrittenIsReported)
 {
     openExample("portal-frame.str");

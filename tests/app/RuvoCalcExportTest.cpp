@@ -4,6 +4,7 @@
 
 #include "view/DrawingPalette.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -187,4 +188,52 @@ TEST(RuvoCalcExport, AWrongCommandLineOrPlaceIsRefused)
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(page));
+}
+
+TEST(RuvoCalcExport, NoPageIsWrittenForAStructureThatCannotBeCalculated)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    // Two supports joined by one rod and a free node hanging from a hinged
+    // rod: a mechanism.
+    const QString mechanism = folder.filePath(QStringLiteral("mechanism.str"));
+    {
+        QFile file(mechanism);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("FileVersion = 3\n"
+                   "Node0 1 0 0 0 0 0 0 0 0 0\n"
+                   "Node0 2 3 0 1 5 0 0 0 0 0\n"
+                   "Rod0 1 0 1 1 1 0 0 0 0 0 0 1 1 1 1 1 0.5\n");
+    }
+    // An old page at the place is neither replaced nor cut.
+    const QString page = folder.filePath(QStringLiteral("page.png"));
+    {
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old page");
+    }
+    const struct {
+        const char *name;
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {"refused by the calculation", {QStringLiteral("--export"), page, mechanism}, 1},
+        {"unreadable structure",
+         {QStringLiteral("--export"), page, folder.filePath(QStringLiteral("missing.str"))},
+         2},
+        {"wrong display list",
+         {QStringLiteral("--export"), page, QStringLiteral("--show"), QStringLiteral("moment"),
+          Example("portal-frame.str")},
+         2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcRun run = RunCalc(c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.err.toStdString();
+        EXPECT_FALSE(run.err.isEmpty()) << "a message says why";
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("old page"));
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file left behind";
 }

@@ -427,6 +427,45 @@ TEST(PageExport, WritesThePageAsPdfSvgAndPng)
     }
 }
 
+TEST(PageExport, ThePageLiesInsideThePrinterMarginsOfTheSheet)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    StructureModel portal = CalculatedExample("portal-frame.str");
+    const QPageLayout a4 = DefaultExportLayout();
+    EXPECT_EQ(a4.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(a4.orientation(), QPageLayout::Portrait);
+    const QRect area = a4.paintRectPixels(ExportResolution);
+    const QSize sheet = a4.fullRectPixels(ExportResolution).size();
+    ASSERT_LT(area.width(), sheet.width());
+
+    const QString path = folder.filePath(QStringLiteral("page.png"));
+    QString error;
+    ASSERT_TRUE(ExportPage(path, portal, Moments(), a4, &error)) << error.toStdString();
+    const QImage exported(path);
+    ASSERT_EQ(exported.size(), sheet);
+
+    // The page drawn in the paintable area is the printed page of that size:
+    // the unit and margins follow the area, not the sheet.
+    QImage printed(area.size(), QImage::Format_RGB32);
+    printed.fill(Qt::white);
+    {
+        QPainter painter(&printed);
+        PrintPage(painter, area.width(), area.height(), portal, Moments());
+    }
+    EXPECT_EQ(exported.copy(area).convertToFormat(QImage::Format_RGB32), printed);
+
+    // The reaction labels left of the left support reach past the page's
+    // own margin but stay on the sheet: nothing touches its edges.
+    int onEdges = 0;
+    for (int y = 0; y < exported.height(); ++y)
+        for (int x = 0; x < exported.width(); ++x) {
+            const bool edge = x < 2 || y < 2 || x >= exported.width() - 2 || y >= exported.height() - 2;
+            onEdges += edge && (exported.pixel(x, y) & 0xffffff) != 0xffffff;
+        }
+    EXPECT_EQ(onEdges, 0);
+}
+
 TEST(PageExport, RefusesUnknownFormatsAndUnwritablePlaces)
 {
     QTemporaryDir folder;

@@ -32,6 +32,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -213,6 +215,18 @@ TEST_F(PrintCommandsTest, ThePageIsTheSameWhateverTheScreenShows)
     view->zoomOutCommand();
     view->zoomOutCommand();
     view->grab();
+    EXPECT_EQ(page(), before);
+    // Scrolled sideways and up with the arrow keys and the wheel.
+    const double originX = view->viewport().originX;
+    const double originY = view->viewport().originY;
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Up);
+    QWheelEvent wheel(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->canvas(), &wheel);
+    view->grab();
+    EXPECT_NE(view->viewport().originX, originX);
+    EXPECT_NE(view->viewport().originY, originY);
     EXPECT_EQ(page(), before);
     EXPECT_GT(CountColour(before, DrawingPalette::DiagramColor), 0);
 }

@@ -44,6 +44,14 @@ NumberField *FieldDialog::addField(QFormLayout *form, const QString &name, const
     return numberField;
 }
 
+NumberField *FieldDialog::addMaterialField(QFormLayout *form, const QString &name, const QString &label)
+{
+    NumberField *numberField =
+        addField(form, name, label, ArrowRange::MaterialLowest, ArrowRange::MaterialHighest);
+    numberField->setPositiveCheck();
+    return numberField;
+}
+
 void FieldDialog::addPropertyButtons(QLayout *layout, int helpContext)
 {
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

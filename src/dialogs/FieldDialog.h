@@ -49,6 +49,10 @@ protected:
     QFormLayout *addGroup(QLayout *layout, const QString &title, QGroupBox **box = nullptr);
     NumberField *addField(QFormLayout *form, const QString &name, const QString &label, int arrowLowest,
                           int arrowHighest);
+    // A rod material or section value: arrows 0...16960, and only a number
+    // above 0 is accepted (a rigidity of 0 or below gives no sound result,
+    // and a structure file could not keep it).
+    NumberField *addMaterialField(QFormLayout *form, const QString &name, const QString &label);
     // OK, "Отмена" and "Справка" (property dialogs) or OK alone (load
     // dialogs, which Escape and the close box cancel).
     void addPropertyButtons(QLayout *layout, int helpContext);

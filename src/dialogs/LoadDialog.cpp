@@ -34,12 +34,8 @@ std::unique_ptr<LoadDialog> LoadDialog::temperature(double left, double right, d
         ->setValue(left);
     dialog->addField(form, QStringLiteral("right"), QStringLiteral("Справа"), LoadLowest, LoadHighest)
         ->setValue(right);
-    dialog
-        ->addField(form, QStringLiteral("height"), QStringLiteral("Высота, М"), MaterialLowest,
-                   MaterialHighest)
-        ->setValue(height);
-    dialog->addField(form, QStringLiteral("alpha"), QStringLiteral("Альфа"), MaterialLowest, MaterialHighest)
-        ->setValue(alpha);
+    dialog->addMaterialField(form, QStringLiteral("height"), QStringLiteral("Высота, М"))->setValue(height);
+    dialog->addMaterialField(form, QStringLiteral("alpha"), QStringLiteral("Альфа"))->setValue(alpha);
     dialog->addOkButton(dialog->layout());
     return dialog;
 }

@@ -44,23 +44,15 @@ MultiRodDialog::MultiRodDialog(const MultiRodValues &values, QWidget *parent)
         values.rightTemperature);
 
     QFormLayout *material = addGroup(right, QStringLiteral("Материал"));
-    showMixed(addField(material, QStringLiteral("ei"), QStringLiteral("EI"), MaterialLowest, MaterialHighest),
-              values.EI);
-    showMixed(addField(material, QStringLiteral("ef"), QStringLiteral("EF"), MaterialLowest, MaterialHighest),
-              values.EF);
-    showMixed(addField(material, QStringLiteral("height"), QStringLiteral("Высота, M"), MaterialLowest,
-                       MaterialHighest),
+    showMixed(addMaterialField(material, QStringLiteral("ei"), QStringLiteral("EI")), values.EI);
+    showMixed(addMaterialField(material, QStringLiteral("ef"), QStringLiteral("EF")), values.EF);
+    showMixed(addMaterialField(material, QStringLiteral("height"), QStringLiteral("Высота, M")),
               values.height);
 
     QFormLayout *physics = addGroup(right, QStringLiteral("Физические характеристики"));
-    showMixed(
-        addField(physics, QStringLiteral("alpha"), QStringLiteral("Альфа"), MaterialLowest, MaterialHighest),
-        values.alpha);
-    showMixed(addField(physics, QStringLiteral("nu"), QStringLiteral("К. Пуассона"), MaterialLowest,
-                       MaterialHighest),
-              values.nu);
-    showMixed(addField(physics, QStringLiteral("mu"), QStringLiteral("Мю"), MaterialLowest, MaterialHighest),
-              values.mu);
+    showMixed(addMaterialField(physics, QStringLiteral("alpha"), QStringLiteral("Альфа")), values.alpha);
+    showMixed(addMaterialField(physics, QStringLiteral("nu"), QStringLiteral("К. Пуассона")), values.nu);
+    showMixed(addMaterialField(physics, QStringLiteral("mu"), QStringLiteral("Мю")), values.mu);
 
     addPropertyButtons(layout, MultiRodHelpContext);
 }

@@ -18,12 +18,13 @@ struct MultiRodValues {
     MixedValue qy;
     MixedValue leftTemperature;
     MixedValue rightTemperature;
-    MixedValue EI;
-    MixedValue EF;
-    MixedValue height;
-    MixedValue alpha;
-    MixedValue nu;
-    MixedValue mu;
+    // Those of a bare rod until filled.
+    MixedValue EI{1.0, false};
+    MixedValue EF{1.0, false};
+    MixedValue height{1.0, false};
+    MixedValue alpha{1.0, false};
+    MixedValue nu{0.5, false};
+    MixedValue mu{1.0, false};
 };
 
 // "Свойства нескольких стержней": joints and support angles of both ends,

@@ -83,6 +83,8 @@ QString NumberField::check(bool allowEmpty) const
     if (rangeChecked && (*number < rangeLowest || *number > rangeHighest))
         return QStringLiteral("Please enter a number between %1 and %2.")
             .arg(format(rangeLowest), format(rangeHighest));
+    if (positiveChecked && !(*number > 0.0))
+        return QStringLiteral("Please enter a positive number.");
     return QString();
 }
 

@@ -21,6 +21,10 @@ public:
     // A number outside [lowest, highest] is refused when the dialog is confirmed.
     void setRangeCheck(double lowest, double highest);
     bool hasRangeCheck() const { return rangeChecked; }
+    // A number that is not above 0 is refused when the dialog is confirmed
+    // (rigidities, section height, material coefficients).
+    void setPositiveCheck() { positiveChecked = true; }
+    bool hasPositiveCheck() const { return positiveChecked; }
 
     void setValue(double value);
     void setText(const QString &text);
@@ -28,8 +32,9 @@ public:
     // The number in the field, or nothing when the text is not a number.
     std::optional<double> value() const;
 
-    // The refusal of the current text ("Please enter a number.", or the
-    // range message), empty when the text is acceptable. An empty field is
+    // The refusal of the current text ("Please enter a number.", the range
+    // message or the positive-number message), empty when the text is
+    // acceptable. An empty field is
     // acceptable only where allowEmpty says so (the multiple dialogs).
     QString check(bool allowEmpty = false) const;
     // Puts the focus on the field with its text selected (after a refusal).
@@ -51,6 +56,7 @@ private:
     int arrowLowest = -16960;
     int arrowHighest = 16960;
     bool rangeChecked = false;
+    bool positiveChecked = false;
     double rangeLowest = 0.0;
     double rangeHighest = 0.0;
 };

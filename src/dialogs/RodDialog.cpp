@@ -43,18 +43,13 @@ RodDialog::RodDialog(const RodValues &values, const RodContext &context, QWidget
     side->addWidget(preview);
 
     QFormLayout *material = addGroup(side, QStringLiteral("Физические и геометрические характеристики"));
-    addField(material, QStringLiteral("ei"), QStringLiteral("EI"), MaterialLowest, MaterialHighest)
-        ->setValue(values.EI);
-    addField(material, QStringLiteral("ef"), QStringLiteral("EF"), MaterialLowest, MaterialHighest)
-        ->setValue(values.EF);
-    addField(material, QStringLiteral("height"), QStringLiteral("Высота, M"), MaterialLowest, MaterialHighest)
+    addMaterialField(material, QStringLiteral("ei"), QStringLiteral("EI"))->setValue(values.EI);
+    addMaterialField(material, QStringLiteral("ef"), QStringLiteral("EF"))->setValue(values.EF);
+    addMaterialField(material, QStringLiteral("height"), QStringLiteral("Высота, M"))
         ->setValue(values.height);
-    addField(material, QStringLiteral("mu"), QStringLiteral("Мю"), MaterialLowest, MaterialHighest)
-        ->setValue(values.mu);
-    addField(material, QStringLiteral("nu"), QStringLiteral("К. Пуассона"), MaterialLowest, MaterialHighest)
-        ->setValue(values.nu);
-    addField(material, QStringLiteral("alpha"), QStringLiteral("Альфа"), MaterialLowest, MaterialHighest)
-        ->setValue(values.alpha);
+    addMaterialField(material, QStringLiteral("mu"), QStringLiteral("Мю"))->setValue(values.mu);
+    addMaterialField(material, QStringLiteral("nu"), QStringLiteral("К. Пуассона"))->setValue(values.nu);
+    addMaterialField(material, QStringLiteral("alpha"), QStringLiteral("Альфа"))->setValue(values.alpha);
 
     auto *loads = new QHBoxLayout;
     layout->addLayout(loads);

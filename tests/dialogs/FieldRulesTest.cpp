@@ -1,6 +1,7 @@
 // The field rules of every property and load dialog: the arrow range of
-// each field by its kind, which fields check their range on OK, and the
-// refusal that keeps the dialog open with the focus on the refused field.
+// each field by its kind, which fields check their range or ask for a
+// positive number on OK, and the refusal that keeps the dialog open with
+// the focus on the refused field.
 
 #include "dialogs/LoadDialog.h"
 #include "dialogs/ModalScript.h"
@@ -23,7 +24,8 @@ struct Rule {
     const char *field;
     int lowest;
     int highest;
-    bool rangeChecked; // refused on OK outside [lowest, highest]
+    bool rangeChecked;     // refused on OK outside [lowest, highest]
+    bool positive = false; // refused on OK unless above 0
 };
 
 constexpr int L = 16960; // loads, displacements, temperatures
@@ -33,7 +35,7 @@ Rule Load(const char *name)
 }
 Rule Material(const char *name)
 {
-    return Rule{name, 0, L, false};
+    return Rule{name, 0, L, false, true};
 }
 
 struct DialogRules {
@@ -98,6 +100,7 @@ TEST(FieldRulesTest, EveryFieldStepsWithinTheRangeOfItsKind)
             EXPECT_EQ(field->arrowMinimum(), rule.lowest) << title << " " << rule.field;
             EXPECT_EQ(field->arrowMaximum(), rule.highest) << title << " " << rule.field;
             EXPECT_EQ(field->hasRangeCheck(), rule.rangeChecked) << title << " " << rule.field;
+            EXPECT_EQ(field->hasPositiveCheck(), rule.positive) << title << " " << rule.field;
 
             // The arrows step by whole units and stop at the ends of the range.
             field->setText(QStringLiteral("0.25"));
@@ -135,6 +138,10 @@ TEST(FieldRulesTest, ARefusedFieldKeepsTheDialogOpenWithTheFocusOnIt)
             if (rule.rangeChecked)
                 cases.push_back(
                     {rule.field, "180.001", "Please enter a number between -180 and 180.", "-180"});
+            if (rule.positive) {
+                cases.push_back({rule.field, "0", "Please enter a positive number.", "1e-6"});
+                cases.push_back({rule.field, "-3", "Please enter a positive number.", "16961"});
+            }
             for (const Case &c : cases) {
                 dialog.show();
                 QApplication::setActiveWindow(&dialog);

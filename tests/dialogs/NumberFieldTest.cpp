@@ -26,8 +26,9 @@ TEST(NumberFieldTest, ReadsNumbersWithAPointOrACommaAndNothingElse)
     for (const Case &c : cases) {
         const std::optional<double> value = NumberField::parse(QString::fromLatin1(c.text));
         EXPECT_EQ(value.has_value(), c.isNumber) << c.text;
-        if (value && c.isNumber)
+        if (value && c.isNumber) {
             EXPECT_EQ(*value, c.value) << c.text;
+        }
     }
 }
 

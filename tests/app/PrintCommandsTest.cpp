@@ -407,6 +407,20 @@ TEST_F(PrintCommandsTest, AnExportedPdfIsThePrintedPage)
     }
 }
 
+TEST_F(PrintCommandsTest, APrinterThatRefusesThePageIsReportedOnce)
+{
+    openExample("portal-frame.str");
+    QPrinter &printer = printing->printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pathOf("missing-folder/printed.pdf"));
+    EXPECT_FALSE(printing->printPage(printer));
+    ASSERT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.errors[0].headline, "Ошибка печати!");
+    EXPECT_NE(reporter.errors[0].reason.find("missing-folder/printed.pdf"), std::string::npos)
+        << reporter.errors[0].reason;
+    EXPECT_FALSE(QFile::exists(pathOf("missing-folder/printed.pdf")));
+}
+
 TEST_F(PrintCommandsTest, AnExportThatCannotBeWrittenIsReported)
 {
     openExample("portal-frame.str");

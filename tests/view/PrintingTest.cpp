@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -464,6 +465,31 @@ TEST(PageExport, ThePageLiesInsideThePrinterMarginsOfTheSheet)
             onEdges += edge && (exported.pixel(x, y) & 0xffffff) != 0xffffff;
         }
     EXPECT_EQ(onEdges, 0);
+}
+
+TEST(PageExport, SmallSheetsWithAZeroDrawingUnitAreWrittenToo)
+{
+    // Sheets whose paintable width is below 800 pixels at the export
+    // resolution: the drawing unit is 0 and every loop must still end.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    StructureModel portal = CalculatedExample("portal-frame.str");
+    PageDisplays everything = Moments();
+    const QSizeF sheets[] = {{60, 45}, {20, 15}, {8, 8}}; // millimetres
+    for (const QSizeF &sheet : sheets) {
+        const QPageLayout layout(QPageSize(sheet, QPageSize::Millimeter), QPageLayout::Portrait,
+                                 QMarginsF(1, 1, 1, 1), QPageLayout::Millimeter);
+        ASSERT_LT(layout.paintRectPixels(ExportResolution).width(), 800);
+        for (const char *name : {"small.png", "small.svg", "small.pdf"}) {
+            SCOPED_TRACE(std::to_string(sheet.width()) + " mm, " + name);
+            const QString path = folder.filePath(QString::fromLatin1(name));
+            QString error;
+            ASSERT_TRUE(ExportPage(path, portal, everything, layout, &error)) << error.toStdString();
+            EXPECT_GT(QFileInfo(path).size(), 0);
+        }
+        const QImage picture(folder.filePath(QStringLiteral("small.png")));
+        EXPECT_GT(CountAll(picture, Rgb(RodColor)), 0) << "the rods are drawn";
+    }
 }
 
 TEST(PageExport, RefusesUnknownFormatsAndUnwritablePlaces)

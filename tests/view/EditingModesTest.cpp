@@ -492,6 +492,39 @@ TEST_F(EditingModesTest, TheContextMenuOffersAndGreysTheElementCommands)
     EXPECT_EQ(onRod->defaultAction()->data().toInt(), Command::RodProperties);
     EXPECT_EQ(doc.currentRod, 1);
 
+    // Each delete-load item is greyed exactly while its load is absent.
+    auto enabledOf = [&ids](QMenu *menu, int id) {
+        for (const auto &[item, enabled] : ids(menu))
+            if (item == id)
+                return enabled;
+        ADD_FAILURE() << "no item " << id;
+        return false;
+    };
+    for (int loads = 0; loads < 8; ++loads) {
+        Node &corner = doc.structure.nodes[3];
+        corner.force = (loads & 1) ? Pair(0, -0.001) : Pair(0, 0);
+        corner.moment = (loads & 2) ? -1e-9 : 0.0;
+        corner.displacement = (loads & 4) ? Triple(0, 0, 5) : Triple(0, 0, 0);
+        std::unique_ptr<QMenu> menu(view.createContextMenu(view.viewport().toLogical(4, 3)));
+        EXPECT_EQ(enabledOf(menu.get(), Command::DeleteForce), (loads & 1) != 0) << loads;
+        EXPECT_EQ(enabledOf(menu.get(), Command::DeleteMoment), (loads & 2) != 0) << loads;
+        EXPECT_EQ(enabledOf(menu.get(), Command::DeleteDisplacement), (loads & 4) != 0) << loads;
+        EXPECT_TRUE(enabledOf(menu.get(), Command::DeleteNode)) << loads;
+
+        Rod &beam = doc.structure.rods[1];
+        beam.load = (loads & 1) ? Pair(1, 0) : Pair(0, 0);
+        beam.temperature = (loads & 2) ? Pair(0, -3) : Pair(0, 0);
+        std::unique_ptr<QMenu> rodMenu(view.createContextMenu(view.viewport().toLogical(2, 3)));
+        EXPECT_EQ(enabledOf(rodMenu.get(), Command::DeleteDistributedLoad), (loads & 1) != 0) << loads;
+        EXPECT_EQ(enabledOf(rodMenu.get(), Command::DeleteTemperature), (loads & 2) != 0) << loads;
+        EXPECT_TRUE(enabledOf(rodMenu.get(), Command::DeleteRod)) << loads;
+    }
+    doc.structure.nodes[3] = Node(doc.structure.nodes[3].number);
+    doc.structure.nodes[3].x = 4;
+    doc.structure.nodes[3].y = 3;
+    doc.structure.rods[1].load = Pair(0, -1);
+    doc.structure.rods[1].temperature = Pair(0, 0);
+
     std::unique_ptr<QMenu> elsewhere(view.createContextMenu(view.viewport().toLogical(10, 7)));
     EXPECT_EQ(ids(elsewhere.get()), view_items);
     EXPECT_EQ(elsewhere->actions()[0]->text(), QStringLiteral("Увеличить"));

@@ -10,9 +10,13 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -161,6 +165,29 @@ TEST(LoadDialogTest, EachDialogShowsItsFieldsAndHasOnlyOk)
     EXPECT_EQ(temperature->value("left"), 12.5);
     EXPECT_EQ(temperature->value("right"), -5.0);
     EXPECT_EQ(temperature->value("height"), 0.4);
+}
+
+TEST(LoadDialogTest, EscapeAndTheCloseBoxCancelTheLoadDialogs)
+{
+    std::vector<std::unique_ptr<FieldDialog>> dialogs;
+    dialogs.push_back(std::make_unique<PolarLoadDialog>(PolarLoadDialog::Kind::Force, 1, 2));
+    dialogs.push_back(std::make_unique<PolarLoadDialog>(PolarLoadDialog::Kind::DistributedLoad, 1, 2));
+    dialogs.push_back(LoadDialog::moment(1));
+    dialogs.push_back(LoadDialog::temperature(1, 2, 1, 1));
+    dialogs.push_back(LoadDialog::displacement(0, 0, 1));
+    for (const auto &dialog : dialogs) {
+        const std::string title = dialog->windowTitle().toStdString();
+        dialog->show();
+        dialog->setResult(QDialog::Accepted);
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        EXPECT_EQ(dialog->result(), QDialog::Rejected) << title << ": Escape";
+        EXPECT_FALSE(dialog->isVisible()) << title;
+
+        dialog->show();
+        dialog->setResult(QDialog::Accepted);
+        EXPECT_TRUE(dialog->close()) << title;
+        EXPECT_EQ(dialog->result(), QDialog::Rejected) << title << ": close box";
+    }
 }
 
 TEST(LoadDialogTest, TheDisplacementAngleIsCheckedAgainstItsRange)

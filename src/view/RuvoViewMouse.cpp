@@ -124,7 +124,10 @@ void RuvoView::cancelPendingActions()
         return;
     rodStarted = false;
     if (draggingNode) {
+        // As after Escape: the rest of the gesture starts no other drag
+        // (the pointer, button held, may pass over another node).
         draggingNode = false;
+        captured = false;
         setModeCursor(currentMode);
     }
     invalidate();

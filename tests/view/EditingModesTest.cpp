@@ -443,8 +443,11 @@ TEST_F(EditingModesTest, APendingRodOrDragEndsWhenItsNodesChangePosition)
     ASSERT_TRUE(view.isDraggingNode());
     doc.undo();
     EXPECT_FALSE(view.isDraggingNode());
+    move(at(0, 3), Qt::LeftButton); // over another node, the button still held
+    EXPECT_FALSE(view.isDraggingNode()) << "the cancelled gesture drags nothing else";
     release(at(5, 4));
     EXPECT_EQ(doc.structure.nodes.count, 4);
+    EXPECT_NEAR(node(2).x, 0.0, 1e-12);
 
     mode(Command::ModeRod);
     click(at(0, 0));

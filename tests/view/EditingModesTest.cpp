@@ -625,6 +625,22 @@ TEST_F(EditingModesTest, FunctionKeysAndTheModeToolBarReachTheView)
         QTest::keyClick(frameView, key);
         EXPECT_EQ(frameView->mode(), expected) << key;
     }
+    // The texts of the mode commands in the menu and on the mode tool bar.
+    const std::pair<int, const char *> texts[] = {
+        {Command::ModeEdit, "Режим редактирования"},
+        {Command::ModeFreeNode, "Свободный узел"},
+        {Command::ModeSupportNode, "Опорный узел"},
+        {Command::ModeRod, "Стержень"},
+        {Command::ModeForce, "Сила"},
+        {Command::ModeDistributedLoad, "Распределенная нагрузка"},
+        {Command::ModeMoment, "Момент"},
+        {Command::ModeTemperature, "Температура"},
+        {Command::ModeDisplacement, "Перемещения"},
+        {Command::ModeDelete, "Режим удаления"},
+    };
+    for (const auto &[id, text] : texts)
+        EXPECT_EQ(frame.action(id)->text(), QString::fromUtf8(text)) << id;
+
     frame.action(Command::ModeDelete)->trigger();
     EXPECT_EQ(frameView->mode(), ModeDelete);
     EXPECT_TRUE(frame.action(Command::ModeDelete)->isChecked());

@@ -61,6 +61,9 @@ OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
         NumberField *field = addField(rods, QString::fromLatin1(value.name), QString::fromUtf8(value.label),
                                       ArrowRange::MaterialLowest, ArrowRange::MaterialHighest);
         field->setRangeCheck(ValueLowest, ValueHighest);
+        // A new rod with a rigidity, height or factor of 0 could not be
+        // calculated, and its file would read back with other values.
+        field->setPositiveCheck();
     }
 
     QFormLayout *calculation = addGroup(layout, QStringLiteral("Расчет"));

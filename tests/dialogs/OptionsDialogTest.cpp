@@ -26,7 +26,7 @@ Settings Unusual()
     settings.EF = 0.125;
     settings.H = 0.3;
     settings.alpha = 1.2e-05;
-    settings.MU = 0;
+    settings.MU = 0.75;
     settings.NU = 0.3;
     settings.showNumbers = 0;
     settings.showGrid = 1;
@@ -115,6 +115,7 @@ TEST(OptionsDialog, RefusesNumbersOutOfRangeAndTextThatIsNoNumber)
     const QString stepRange = QStringLiteral("Please enter a number between 1e-10 and 10000000000.");
     const QString valueRange = QStringLiteral("Please enter a number between 0 and 10000000000.");
     const QString notANumber = QStringLiteral("Please enter a number.");
+    const QString notPositive = QStringLiteral("Please enter a positive number.");
     const struct {
         const char *field;
         const char *text;
@@ -123,7 +124,8 @@ TEST(OptionsDialog, RefusesNumbersOutOfRangeAndTextThatIsNoNumber)
         {"gridStep", "0", stepRange},     {"gridStep", "1e11", stepRange},   {"mouseStep", "-0.1", stepRange},
         {"EI", "-5", valueRange},         {"EF", "10000000001", valueRange}, {"H", "abc", notANumber},
         {"alpha", "", notANumber},        {"NU", "nan", notANumber},         {"MU", "1e400", notANumber},
-        {"mouseStep", "inf", notANumber},
+        {"mouseStep", "inf", notANumber}, {"EI", "0", notPositive},       {"NU", "0", notPositive},
+        {"H", "-0", notPositive},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.field) + " = \"" + c.text + "\"");
@@ -146,7 +148,7 @@ TEST(OptionsDialog, TheLimitsThemselvesAreAccepted)
     dialog.show();
     dialog.field(QStringLiteral("gridStep"))->setText(QStringLiteral("1e-10"));
     dialog.field(QStringLiteral("mouseStep"))->setText(QStringLiteral(" 1e10 "));
-    dialog.field(QStringLiteral("EI"))->setText(QStringLiteral("0"));
+    dialog.field(QStringLiteral("EI"))->setText(QStringLiteral("1e-300"));
     dialog.field(QStringLiteral("EF"))->setText(QStringLiteral("1e10"));
     EXPECT_TRUE(Confirm(dialog).isEmpty());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -154,7 +156,7 @@ TEST(OptionsDialog, TheLimitsThemselvesAreAccepted)
     dialog.apply(back);
     EXPECT_DOUBLE_EQ(back.gridStep, 1e-10);
     EXPECT_DOUBLE_EQ(back.mouseStep, 1e10);
-    EXPECT_EQ(back.EI, 0.0);
+    EXPECT_EQ(back.EI, 1e-300);
 }
 
 TEST(OptionsDialog, TheArrowsStepTheRodValuesByWholeUnitsWithinTheirRange)

@@ -11,6 +11,7 @@ endforeach()
 add_executable(ruvo_gui_tests ${RUVO_GUI_TEST_SOURCES})
 target_include_directories(ruvo_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(ruvo_gui_tests PRIVATE ruvogui Qt6::Test GTest::gtest)
+ruvo_test_program_options(ruvo_gui_tests)
 # The folders are also compiled in: a list of several variables in ENVIRONMENT
 # does not survive the discovery script, and the tests run outside ctest too.
 target_compile_definitions(ruvo_gui_tests PRIVATE

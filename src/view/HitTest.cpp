@@ -1,6 +1,7 @@
 #include "view/HitTest.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -78,4 +79,27 @@ HitResult hitTest(const StructureModel &structure, LogicalPoint p, const Viewpor
             return HitResult{HitRod, i};
     }
     return HitResult{};
+}
+
+Pair PointOnRod(const StructureModel &structure, int rod, Pair point)
+{
+    if (rod < 0 || rod >= structure.rods.count)
+        return point;
+    const Rod &r = structure.rods[rod];
+    const NodeList &nodes = structure.nodes;
+    if (r.begin.node < 0 || r.begin.node >= nodes.count || r.end.node < 0 || r.end.node >= nodes.count)
+        return point;
+    const Node &b = nodes[r.begin.node];
+    const Node &e = nodes[r.end.node];
+    const double dx = e.x - b.x;
+    const double dy = e.y - b.y;
+    if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0.0 && dy == 0.0))
+        return point;
+    if (std::fabs(dx) >= std::fabs(dy)) {
+        const double x = std::clamp(point.x, std::min(b.x, e.x), std::max(b.x, e.x));
+        // dy is exactly 0 for a horizontal rod, so y is exactly the rod's.
+        return Pair(x, b.y + (x - b.x) * (dy / dx));
+    }
+    const double y = std::clamp(point.y, std::min(b.y, e.y), std::max(b.y, e.y));
+    return Pair(b.x + (y - b.y) * (dx / dy), y);
 }

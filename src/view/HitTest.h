@@ -34,3 +34,13 @@ HitResult hitTest(const StructureModel &structure, LogicalPoint p, const Viewpor
 // pixel per step); the answer is computed for the pixels near p only, so a
 // rod millions of pixels long costs no more than a short one.
 bool LineNearPoint(LogicalPoint b, LogicalPoint e, LogicalPoint p);
+
+// The point at which a click on a rod puts a node onto it: the (snapped)
+// click point moved onto the rod's straight line, so that splitting the rod
+// or loading it there never bends it. The coordinate along the rod's longer
+// extent (x for rods flatter than 45 degrees) is kept, limited to the rod's
+// ends, and the other is taken from the line: a horizontal rod keeps its
+// exact y, a vertical one its exact x, and an inclined one a grid value on
+// its major axis. A rod of no length or naming missing nodes gives the point
+// unchanged.
+Pair PointOnRod(const StructureModel &structure, int rod, Pair point);

@@ -254,12 +254,16 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
     case ModeFreeNode:
     case ModeSupportNode: {
         const bool isFree = currentMode == ModeFreeNode;
-        if (onNode)
+        if (onNode) {
             doc->nodeProperties(hit.index);
-        else if (onRod)
-            doc->splitRod(hit.index, world.x, world.y, isFree);
-        else
+        } else if (onRod) {
+            // The new node lies on the rod, not beside it where the click
+            // (up to 9 pixels off) snapped: the rod stays straight.
+            const Pair onLine = PointOnRod(doc->structure, hit.index, world);
+            doc->splitRod(hit.index, onLine.x, onLine.y, isFree);
+        } else {
             doc->addNode(world.x, world.y, isFree);
+        }
         doc->deselectAll();
         break;
     }
@@ -280,10 +284,13 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
             else
                 doc->momentOnNode(hit.index);
         } else if (onRod) {
+            // The new node lies on the rod, not beside it where the
+            // click (up to 9 pixels off) snapped.
+            const Pair onLine = PointOnRod(doc->structure, hit.index, world);
             if (force)
-                doc->forceOnRod(hit.index, world.x, world.y);
+                doc->forceOnRod(hit.index, onLine.x, onLine.y);
             else
-                doc->momentOnRod(hit.index, world.x, world.y);
+                doc->momentOnRod(hit.index, onLine.x, onLine.y);
             doc->deselectAll();
         }
         break;

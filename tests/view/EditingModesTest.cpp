@@ -63,6 +63,9 @@ protected:
         return QPoint(p.x, view.canvas()->height() - p.y);
     }
 
+    // The logical point (y upward) of a canvas point.
+    LogicalPoint logical(QPoint p) const { return LogicalPoint{p.x(), view.canvas()->height() - p.y()}; }
+
     void send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -240,6 +243,46 @@ TEST_F(EditingModesTest, AForceOnARodSplitsItAndLoadRulesRefuseTheWrongNodes)
     EXPECT_EQ(WriteStructure(doc.structure), before);
     EXPECT_EQ(WriteStructure(*doc.undoState), undoBefore);
     EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(EditingModesTest, AClickBesideARodPutsTheNewNodeOnTheRod)
+{
+    drawPortal();
+    // 8 pixels above the beam (y = 3) and right of the left column (x = 0)
+    // still hit the rod, but snap to a point off its line.
+    ASSERT_GT(8 / view.viewport().scale, 0.1) << "the click must snap beside the rod";
+    const QPoint aboveBeam = at(1, 3) - QPoint(0, 8);
+    const QPoint besideColumn = at(0, 1) + QPoint(8, 0);
+    ASSERT_EQ(view.hitAt(logical(aboveBeam)), (HitResult{HitRod, 1}));
+    ASSERT_EQ(view.hitAt(logical(besideColumn)), (HitResult{HitRod, 0}));
+
+    ModalScript script;
+    script.then(TypeAndOk({{"first", "0"}, {"second", "-10"}})).then(TypeAndOk({{"moment", "2"}}));
+    mode(Command::ModeForce);
+    click(aboveBeam);
+    ASSERT_EQ(doc.structure.nodes.count, 5);
+    EXPECT_EQ(node(4).y, 3.0) << "the beam stays straight";
+    EXPECT_NEAR(node(4).x, 1.0, 1e-12);
+    EXPECT_EQ(node(4).force, Pair(0, -10));
+
+    mode(Command::ModeMoment);
+    click(besideColumn);
+    ASSERT_EQ(doc.structure.nodes.count, 6);
+    EXPECT_EQ(node(5).x, 0.0) << "the column stays straight";
+    EXPECT_NEAR(node(5).y, 1.0, 1e-12);
+    EXPECT_EQ(node(5).moment, 2.0);
+
+    // A free or a support node put onto the right column likewise.
+    mode(Command::ModeFreeNode);
+    click(at(4, 2) - QPoint(8, 0));
+    ASSERT_EQ(doc.structure.nodes.count, 7);
+    EXPECT_EQ(node(6).x, 4.0);
+    EXPECT_NEAR(node(6).y, 2.0, 1e-12);
+    mode(Command::ModeSupportNode);
+    click(at(4, 1) + QPoint(8, 0));
+    ASSERT_EQ(doc.structure.nodes.count, 8);
+    EXPECT_EQ(node(7).x, 4.0);
+    EXPECT_EQ(script.dialogs.size(), 2u);
 }
 
 TEST_F(EditingModesTest, LoadModesOpenTheirDialogsOnTheRightElements)

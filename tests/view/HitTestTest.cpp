@@ -3,6 +3,7 @@
 
 #include "view/HitTest.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
@@ -137,6 +138,58 @@ TEST(HitTestTest, NodesWinOverRodsAndTheFirstInListOrderWins)
     // A rod naming a missing node is skipped, never indexed.
     structure.rods[0].end.node = 7;
     EXPECT_EQ(hitTest(structure, LogicalPoint{50, 0}, port), (HitResult{HitRod, 1}));
+}
+
+TEST(HitTestTest, APointOnARodLiesOnItsLine)
+{
+    struct Case {
+        const char *what;
+        Pair begin, end, click, expected;
+    };
+    const Case cases[] = {
+        {"horizontal: y is the rod's", {0, 3}, {6, 3}, {2, 3.1}, {2, 3}},
+        {"horizontal drawn right to left", {6, 3}, {0, 3}, {2.5, 2.9}, {2.5, 3}},
+        {"vertical: x is the rod's", {4, 0}, {4, 3}, {4.1, 1.5}, {4, 1.5}},
+        {"45 degrees: x kept, y from the line", {0, 0}, {3, 3}, {2, 2.1}, {2, 2}},
+        {"flat incline keeps x", {0, 0}, {4, 1}, {2, 0.3}, {2, 0.5}},
+        {"steep incline keeps y", {1, 0}, {2, 4}, {1.3, 2}, {1.5, 2}},
+        {"a point on the rod stays", {0, 0}, {3, 1}, {1.5, 0.5}, {1.5, 0.5}},
+        {"beyond the end: the end", {0, 0}, {6, 0}, {6.1, 0.1}, {6, 0}},
+        {"before the begin: the begin", {0, 0}, {0, 4}, {0.1, -0.2}, {0, 0}},
+    };
+    for (const Case &c : cases) {
+        StructureModel s;
+        s.addNode(c.begin.x, c.begin.y, true);
+        s.addNode(c.end.x, c.end.y, true);
+        s.addRod(0, 1);
+        ASSERT_EQ(s.rods.count, 1) << c.what;
+        const Pair p = PointOnRod(s, 0, c.click);
+        EXPECT_NEAR(p.x, c.expected.x, 1e-12 * (1 + std::fabs(c.expected.x))) << c.what;
+        EXPECT_NEAR(p.y, c.expected.y, 1e-12 * (1 + std::fabs(c.expected.y))) << c.what;
+    }
+
+    // Axis-parallel rods keep their coordinate exactly, not within rounding.
+    StructureModel s;
+    s.addNode(0.1, 0.7, true);
+    s.addNode(5.3, 0.7, true);
+    s.addNode(0.1, 9.9, true);
+    s.addRod(0, 1);
+    s.addRod(0, 2);
+    EXPECT_EQ(PointOnRod(s, 0, Pair(1.3, 0.8)), Pair(1.3, 0.7));
+    EXPECT_EQ(PointOnRod(s, 1, Pair(0.2, 3.3)), Pair(0.1, 3.3));
+}
+
+TEST(HitTestTest, APointOnARodWithoutDirectionIsTheClick)
+{
+    StructureModel s;
+    s.addNode(1, 1, true);
+    s.addNode(2, 1, true);
+    s.addRod(0, 1);
+    s.nodes[1].x = 1; // the rod has no length now
+    EXPECT_EQ(PointOnRod(s, 0, Pair(1.2, 0.9)), Pair(1.2, 0.9));
+    EXPECT_EQ(PointOnRod(s, 5, Pair(1.2, 0.9)), Pair(1.2, 0.9)) << "no such rod";
+    s.rods[0].end.node = 7;
+    EXPECT_EQ(PointOnRod(s, 0, Pair(1.2, 0.9)), Pair(1.2, 0.9)) << "a missing node";
 }
 
 } // namespace

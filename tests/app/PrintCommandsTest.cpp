@@ -356,11 +356,16 @@ TEST_F(PrintCommandsTest, TheExportDialogAddsTheExtensionOfTheChosenFormat)
         ASSERT_NE(dialog, nullptr);
         dialog->selectNameFilter(QStringLiteral("SVG (*.svg)"));
         dialog->selectFile(chosen);
+        // The dialog may still be filling in its starting name while it
+        // loads the folder: type the name the way a user does, last.
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(chosen);
         QMetaObject::invokeMethod(dialog, "accept");
     });
     EXPECT_TRUE(printing->exportWithDialog());
     EXPECT_TRUE(answer.seen());
-    EXPECT_TRUE(QFile::exists(chosen + QStringLiteral(".svg")));
+    EXPECT_TRUE(QFile::exists(chosen + QStringLiteral(".svg")))
+        << "written: " << QDir(folder.path()).entryList(QDir::Files).join(QStringLiteral(", ")).toStdString();
     EXPECT_TRUE(reporter.errors.empty());
 }
 

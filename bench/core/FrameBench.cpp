@@ -4,6 +4,7 @@
 // user's structure from scratch.
 
 #include "engine/Calculate.h"
+#include "fixtures/RigidFrame.h"
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
 
@@ -14,39 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-StructureModel MakeFrame(int storeys, int bays)
-{
-    const double storeyHeight = 3.0;
-    const double bayWidth = 6.0;
-    StructureModel model;
-    auto position = [bays](int storey, int column) { return storey * (bays + 1) + column; };
-    for (int storey = 0; storey <= storeys; ++storey) {
-        for (int column = 0; column <= bays; ++column) {
-            Node node(model.nodes.count + 1);
-            node.x = column * bayWidth;
-            node.y = storey * storeyHeight;
-            node.isFree = storey > 0 ? 1 : 0;
-            if (storey > 0 && column == 0)
-                node.force = Pair(1000.0, 0.0);
-            model.nodes.Add(node);
-        }
-    }
-    auto addRod = [&model](int begin, int end, double EI) {
-        Rod rod(model.rods.count + 1, begin, end);
-        rod.begin.joint = JointType::Fixed;
-        rod.end.joint = JointType::Fixed;
-        rod.EI = EI;
-        model.rods.Add(rod);
-    };
-    for (int storey = 1; storey <= storeys; ++storey) {
-        for (int column = 0; column <= bays; ++column)
-            addRod(position(storey - 1, column), position(storey, column), 2.0e7);
-        for (int column = 0; column < bays; ++column)
-            addRod(position(storey, column), position(storey, column + 1), 4.0e7);
-    }
-    return model;
-}
 
 // Reports failures of the calculation as benchmark errors instead of
 // printing them.
@@ -68,7 +36,7 @@ void CalculateFrame(benchmark::State &state, bool logEnabled)
 {
     const int storeys = static_cast<int>(state.range(0));
     const int bays = static_cast<int>(state.range(1));
-    const StructureModel frame = MakeFrame(storeys, bays);
+    const StructureModel frame = MakeRigidFrame(storeys, bays);
 
     Settings saved = Settings::current();
     Settings::current().logEnabled = logEnabled ? 1 : 0;

@@ -7,6 +7,7 @@
 
 #include "app/CommandIds.h"
 #include "document/RuvoDoc.h"
+#include "fixtures/RigidFrame.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
 #include "view/RuvoView.h"
@@ -20,45 +21,11 @@
 
 namespace {
 
-// Fixed feet, rigid joints, a sideways force at each floor and a downward
-// load on every beam.
-StructureModel MakeFrame(int storeys, int bays)
-{
-    StructureModel frame;
-    auto position = [bays](int storey, int column) { return storey * (bays + 1) + column; };
-    for (int storey = 0; storey <= storeys; ++storey) {
-        for (int column = 0; column <= bays; ++column) {
-            Node node(frame.nodes.count + 1);
-            node.x = column * 6.0;
-            node.y = storey * 3.0;
-            node.isFree = storey > 0 ? 1 : 0;
-            if (storey > 0 && column == 0)
-                node.force = Pair(1000.0, 0.0);
-            frame.nodes.Add(node);
-        }
-    }
-    auto addRod = [&frame](int begin, int end, double EI, double load) {
-        Rod rod(frame.rods.count + 1, begin, end);
-        rod.begin.joint = JointType::Fixed;
-        rod.end.joint = JointType::Fixed;
-        rod.EI = EI;
-        rod.load = Pair(0.0, load);
-        frame.rods.Add(rod);
-    };
-    for (int storey = 1; storey <= storeys; ++storey) {
-        for (int column = 0; column <= bays; ++column)
-            addRod(position(storey - 1, column), position(storey, column), 2.0e7, 0.0);
-        for (int column = 0; column < bays; ++column)
-            addRod(position(storey, column), position(storey, column + 1), 4.0e7, -2000.0);
-    }
-    return frame;
-}
-
 void BM_StressOpenCalculateDrawSave(benchmark::State &state)
 {
     QTemporaryDir folder;
     const StructureModel frame =
-        MakeFrame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+        MakeRigidFrame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), {1000.0, -2000.0});
     const QString path = folder.filePath(QStringLiteral("frame.str"));
     const QString copy = folder.filePath(QStringLiteral("copy.str"));
     {

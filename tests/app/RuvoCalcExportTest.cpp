@@ -2,6 +2,7 @@
 // moment diagram as PDF, SVG and PNG, without a display, and the refusals
 // of a wrong command line.
 
+#include "fixtures/FilesAndPixels.h"
 #include "view/DrawingPalette.h"
 
 #include <QDir>
@@ -48,20 +49,6 @@ CalcRun RunCalc(const QStringList &arguments)
 QString Example(const char *name)
 {
     return QStringLiteral(RUVO_SOURCE_EXAMPLES "/") + QString::fromLatin1(name);
-}
-
-// Pixels within a tolerance of the colour (renderers blend line edges).
-int CountNear(const QImage &image, const QColor &colour, int tolerance)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            n += std::abs(pixel.red() - colour.red()) <= tolerance &&
-                 std::abs(pixel.green() - colour.green()) <= tolerance &&
-                 std::abs(pixel.blue() - colour.blue()) <= tolerance;
-        }
-    return n;
 }
 
 // The written page as a picture; a null image when it cannot be looked at.

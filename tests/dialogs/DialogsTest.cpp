@@ -48,9 +48,11 @@ TEST(ErrorBoxTest, ShowsHeadlineAndReasonAsPlainTextWithOkAndHelp)
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Извините, ошибка!"));
     EXPECT_EQ(box.headline(), QStringLiteral("Ошибка открытия файла!"));
     EXPECT_EQ(box.reason(), QStringLiteral("Файл <b>x</b>.str не может быть открыт"));
-    for (QLabel *label : box.findChildren<QLabel *>())
-        if (!label->text().isEmpty())
+    for (QLabel *label : box.findChildren<QLabel *>()) {
+        if (!label->text().isEmpty()) {
             EXPECT_EQ(label->textFormat(), Qt::PlainText) << "a file name is never markup";
+        }
+    }
     EXPECT_NE(ButtonWithText(&box, QStringLiteral("OK")), nullptr);
     ExpectHelpButtonOpens(box, 436);
 }

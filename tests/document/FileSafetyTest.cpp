@@ -9,6 +9,7 @@
 #include "app/MainFrame.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
+#include "fixtures/FilesAndPixels.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "view/RuvoView.h"
@@ -38,20 +39,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Writes past `bytes` fail while the object lives, as on a full disk
 // (EFBIG instead of ENOSPC; the signal that would end the process is

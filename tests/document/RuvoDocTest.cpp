@@ -5,6 +5,7 @@
 
 #include "app/CommandIds.h"
 #include "dialogs/GuiTestSupport.h"
+#include "fixtures/FilesAndPixels.h"
 #include "dialogs/LogDialog.h"
 #include "dialogs/ResultsDialog.h"
 #include "dialogs/StatisticsDialog.h"
@@ -21,20 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A cantilever 2 m long, clamped at the left, with a downward tip force.
 void MakeCantilever(StructureModel &structure)

@@ -7,6 +7,8 @@
 #include "app/MainFrame.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
+#include "fixtures/FilesAndPixels.h"
+#include "fixtures/RigidFrame.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"
@@ -26,50 +28,12 @@ namespace {
 
 constexpr int Storeys = 30;
 constexpr int Bays = 20;
-constexpr double StoreyHeight = 3.0;
-constexpr double BayWidth = 6.0;
 constexpr double FloorForce = 1000.0; // N, sideways at the left end of each floor
 constexpr double BeamLoad = -2000.0;  // N/M, downwards on every beam
 
-// Fixed feet, every joint rigid.
 StructureModel MakeFrame()
 {
-    StructureModel frame;
-    auto position = [](int storey, int column) { return storey * (Bays + 1) + column; };
-    for (int storey = 0; storey <= Storeys; ++storey) {
-        for (int column = 0; column <= Bays; ++column) {
-            Node node(frame.nodes.count + 1);
-            node.x = column * BayWidth;
-            node.y = storey * StoreyHeight;
-            node.isFree = storey > 0 ? 1 : 0;
-            if (storey > 0 && column == 0)
-                node.force = Pair(FloorForce, 0.0);
-            frame.nodes.Add(node);
-        }
-    }
-    auto addRod = [&frame](int begin, int end, double EI, double load) {
-        Rod rod(frame.rods.count + 1, begin, end);
-        rod.begin.joint = JointType::Fixed;
-        rod.end.joint = JointType::Fixed;
-        rod.EI = EI;
-        rod.load = Pair(0.0, load);
-        frame.rods.Add(rod);
-    };
-    for (int storey = 1; storey <= Storeys; ++storey) {
-        for (int column = 0; column <= Bays; ++column)
-            addRod(position(storey - 1, column), position(storey, column), 2.0e7, 0.0);
-        for (int column = 0; column < Bays; ++column)
-            addRod(position(storey, column), position(storey, column + 1), 4.0e7, BeamLoad);
-    }
-    return frame;
-}
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return MakeRigidFrame(Storeys, Bays, {FloorForce, BeamLoad});
 }
 
 } // namespace
@@ -127,7 +91,7 @@ TEST(StressTest, ALargeFrameOpensCalculatesDrawsAndSaves)
         largestMoment = std::max({largestMoment, std::fabs(rod.resultM.x), std::fabs(rod.resultM.y)});
     }
     const double appliedX = Storeys * FloorForce;
-    const double appliedY = Storeys * Bays * BayWidth * BeamLoad;
+    const double appliedY = Storeys * Bays * RigidFrameBayWidth * BeamLoad;
     EXPECT_NEAR(reactionX, -appliedX, 1e-6 * std::fabs(appliedX));
     EXPECT_NEAR(reactionY, -appliedY, 1e-6 * std::fabs(appliedY));
     EXPECT_GT(largestMoment, 0.0);

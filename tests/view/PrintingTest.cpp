@@ -3,6 +3,7 @@
 // than 800 pixels, and the page written as PDF, SVG and PNG.
 
 #include "engine/Calculate.h"
+#include "fixtures/FilesAndPixels.h"
 #include "model/StructureFile.h"
 #include "view/PageExport.h"
 #include "view/PagePrinter.h"
@@ -85,20 +86,6 @@ int CountColour(const QImage &image, QRgb rgb, int x1, int y1, int x2, int y2)
 int CountAll(const QImage &image, QRgb rgb)
 {
     return CountColour(image, rgb, 0, 0, image.width(), image.height());
-}
-
-// Pixels near a colour (antialiased renderings blend the edges).
-int CountNear(const QImage &image, QColor colour, int tolerance)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            n += std::abs(pixel.red() - colour.red()) <= tolerance &&
-                 std::abs(pixel.green() - colour.green()) <= tolerance &&
-                 std::abs(pixel.blue() - colour.blue()) <= tolerance;
-        }
-    return n;
 }
 
 bool AnySelected(const StructureModel &structure)

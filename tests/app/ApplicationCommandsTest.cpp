@@ -4,6 +4,7 @@
 
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "app/MainFrameFixture.h"
 #include "app/RuvoApp.h"
 #include "app/SettingsStore.h"
 #include "dialogs/AboutDialog.h"
@@ -33,11 +34,6 @@ const char *const StoredNames[] = {
     "MouseStep", "GridStep", "ShowNumbers", "ShowGrid",        "Type",      "EI", "EF", "H",
     "Alpha",     "MU",       "NU",          "AxialCompliance", "LogEnabled"};
 
-QSettings Store()
-{
-    return QSettings(SettingsStore::organizationName(), SettingsStore::applicationName());
-}
-
 QStringList LabelTexts(QWidget *widget)
 {
     QStringList texts;
@@ -46,27 +42,7 @@ QStringList LabelTexts(QWidget *widget)
     return texts;
 }
 
-class ApplicationCommandsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Store().clear();
-        saved = Settings::current();
-        frame = std::make_unique<MainFrame>();
-        frame->document()->newDocument();
-    }
-    void TearDown() override
-    {
-        frame->document()->setModified(false);
-        frame.reset();
-        Settings::current() = saved;
-        Store().clear();
-    }
-
-    RecordingReporter reporter;
-    Settings saved;
-    std::unique_ptr<MainFrame> frame;
-};
+class ApplicationCommandsTest : public MainFrameFixture {};
 
 } // namespace
 

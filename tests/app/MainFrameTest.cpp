@@ -7,6 +7,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/ExceptionGuard.h"
+#include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
 #include "document/RuvoDoc.h"
@@ -94,23 +95,8 @@ public:
     }
 };
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public MainFrameFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        QSettings(SettingsStore::organizationName(), SettingsStore::applicationName()).clear();
-        saved = Settings::current();
-        frame = std::make_unique<MainFrame>();
-        frame->document()->newDocument();
-    }
-    void TearDown() override
-    {
-        frame->document()->setModified(false);
-        frame.reset();
-        Settings::current() = saved;
-    }
-    QString pathOf(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
     bool enabled(int id) const { return frame->action(id)->isEnabled(); }
     // An edit through the document, as the view makes it.
     void addNode(double x, double y)
@@ -120,11 +106,6 @@ protected:
         doc->structure.addNode(x, y, false);
         doc->structureChanged();
     }
-
-    RecordingReporter reporter;
-    QTemporaryDir folder;
-    Settings saved;
-    std::unique_ptr<MainFrame> frame;
 };
 
 TEST_F(MainFrameTest, EveryCommandHasOneActionWithItsTextAndPrompt)

@@ -7,6 +7,7 @@
 
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
 #include "document/RuvoDoc.h"
@@ -61,26 +62,16 @@ int CountColour(const QImage &image, int entry)
     return n;
 }
 
-class PrintCommandsTest : public ::testing::Test {
+class PrintCommandsTest : public MainFrameFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        saved = Settings::current();
-        frame = std::make_unique<MainFrame>();
+        MainFrameFixture::SetUp();
         frame->resize(800, 600);
         doc = frame->document();
-        doc->newDocument();
         printing = frame->printCommands();
         ASSERT_NE(printing, nullptr);
     }
-    void TearDown() override
-    {
-        doc->setModified(false);
-        frame.reset();
-        Settings::current() = saved;
-    }
-    QString pathOf(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
     void openExample(const char *name) { ASSERT_TRUE(doc->openFile(ExamplePath(name))); }
     void openText(const char *text)
     {
@@ -118,10 +109,6 @@ protected:
         return image;
     }
 
-    RecordingReporter reporter;
-    QTemporaryDir folder;
-    Settings saved;
-    std::unique_ptr<MainFrame> frame;
     RuvoDoc *doc = nullptr;
     PrintCommands *printing = nullptr;
 };

@@ -7,10 +7,11 @@
 
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
-#include "fixtures/FilesAndPixels.h"
 #include "document/RuvoDoc.h"
+#include "fixtures/FilesAndPixels.h"
 #include "model/Settings.h"
 #include "view/RuvoView.h"
 
@@ -114,30 +115,14 @@ void PaintView(RuvoView &view)
     view.paintView(painter);
 }
 
-class FileSafetyTest : public ::testing::Test {
+class FileSafetyTest : public MainFrameFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        QSettings(SettingsStore::organizationName(), SettingsStore::applicationName()).clear();
-        saved = Settings::current();
-        frame = std::make_unique<MainFrame>();
+        MainFrameFixture::SetUp();
         frame->resize(800, 600);
-        frame->document()->newDocument();
     }
-    void TearDown() override
-    {
-        frame->document()->setModified(false);
-        frame.reset();
-        Settings::current() = saved;
-    }
-    QString pathOf(const char *name) const { return folder.filePath(QString::fromUtf8(name)); }
     RuvoDoc &doc() const { return *frame->document(); }
-
-    RecordingReporter reporter;
-    QTemporaryDir folder;
-    Settings saved;
-    std::unique_ptr<MainFrame> frame;
 };
 
 } // namespace

@@ -5,10 +5,10 @@
 
 #include "app/CommandIds.h"
 #include "dialogs/GuiTestSupport.h"
-#include "fixtures/FilesAndPixels.h"
 #include "dialogs/LogDialog.h"
 #include "dialogs/ResultsDialog.h"
 #include "dialogs/StatisticsDialog.h"
+#include "fixtures/FilesAndPixels.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
 

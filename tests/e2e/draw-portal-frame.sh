@@ -84,12 +84,26 @@ chmod 700 "$XDG_RUNTIME_DIR"
 printf '[Settings]\nType=2\n' >"$XDG_CONFIG_HOME/Ostrand/Руво.conf"
 saved="$work/portal.str"
 
+# Gives the keyboard focus to a window. Without a window manager nobody
+# does it for us, and the X server refuses it (BadMatch) while the window is
+# not yet mapped, so a refusal is retried for a while.
+focus() {
+    for _ in $(seq 100); do
+        xdotool windowfocus --sync "$1" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    echo "FAIL: window $1 could not be given the keyboard focus" >&2
+    exit 1
+}
+
 "$ruvo" >"$work/ruvo.log" 2>&1 &
 pid=$!
+# The window carries its title before it is mapped: wait until it is shown.
 window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name 'Руво' 2>/dev/null | head -n 1 || true)
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name 'Руво' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
 if [ -z "$window" ]; then
@@ -98,7 +112,7 @@ if [ -z "$window" ]; then
     exit 1
 fi
 xdotool windowsize --sync "$window" 1000 700
-xdotool windowfocus --sync "$window"
+focus "$window"
 sleep 1
 
 # World (metres) to screen pixels: the origin marker of the view lies at
@@ -155,12 +169,12 @@ key() {
 # Without a window manager the keyboard focus does not come back to the
 # main window by itself when a dialog closes.
 refocus() {
-    xdotool windowfocus --sync "$window"
+    focus "$window"
     sleep 0.3
 }
 # Waits for a dialog of the title to open, or to close.
 dialog_opens() {
-    if ! timeout 10 xdotool search --sync --name "^$1\$" >/dev/null; then
+    if ! timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null; then
         echo "FAIL: the dialog \"$1\" did not open" >&2
         exit 1
     fi
@@ -168,7 +182,7 @@ dialog_opens() {
 }
 dialog_closes() {
     for _ in $(seq 100); do
-        xdotool search --name "^$1\$" >/dev/null 2>&1 || { refocus; return; }
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || { refocus; return; }
         sleep 0.1
     done
     echo "FAIL: the dialog \"$1\" did not close" >&2

@@ -172,12 +172,16 @@ refocus() {
     focus "$window"
     sleep 0.3
 }
-# Waits for a dialog of the title to open, or to close.
+# Waits for a dialog of the title to open, or to close. An opened dialog is
+# given the focus here, so that typing never reaches the blocked main window
+# while the program has not yet activated the dialog itself.
 dialog_opens() {
-    if ! timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null; then
+    local dialog
+    if ! dialog=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | sed -n 1p) || [ -z "$dialog" ]; then
         echo "FAIL: the dialog \"$1\" did not open" >&2
         exit 1
     fi
+    focus "$dialog"
     sleep 0.3
 }
 dialog_closes() {

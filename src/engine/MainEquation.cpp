@@ -22,6 +22,14 @@ constexpr int mechanismMessage = 50213;
 // inclined rods, exact zeros come out of the elimination as round-off.
 constexpr double zeroTolerance = 1e-10;
 
+// A pivot must reach this fraction of the largest candidate of its row; of
+// those, the first column is taken. Where the candidates are of like size,
+// as in most frames of horizontal and vertical rods, that is the first
+// non-zero column. A much smaller candidate, the remainder of two nearly
+// parallel rods, would make A11 nearly singular, and U and every result would
+// lose most of their digits.
+constexpr double pivotFraction = 0.5;
+
 bool loggingOn()
 {
     return Settings::current().logEnabled != 0;
@@ -68,8 +76,11 @@ bool Calculation::FindTransposition(const Matrix &A, IntVector &P)
     for (int b = 0; b < n; ++b) {
         LogPrintf("Looking for column to be placed at %d.\n", b);
         int found = -1;
-        for (int i = b; i < m; ++i) {
-            if (std::fabs(column(i)[b]) > zeroTolerance) {
+        double largest = 0.0;
+        for (int i = b; i < m; ++i)
+            largest = std::fmax(largest, std::fabs(column(i)[b]));
+        for (int i = b; i < m && largest > zeroTolerance; ++i) {
+            if (std::fabs(column(i)[b]) >= pivotFraction * largest) {
                 found = i;
                 break;
             }

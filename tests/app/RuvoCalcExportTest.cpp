@@ -184,21 +184,13 @@ TEST(RuvoCalcExport, NoPageIsWrittenForAStructureThatCannotBeCalculated)
     // Two supports joined by one rod and a free node hanging from a hinged
     // rod: a mechanism.
     const QString mechanism = folder.filePath(QStringLiteral("mechanism.str"));
-    {
-        QFile file(mechanism);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("FileVersion = 3\n"
-                   "Node0 1 0 0 0 0 0 0 0 0 0\n"
-                   "Node0 2 3 0 1 5 0 0 0 0 0\n"
-                   "Rod0 1 0 1 1 1 0 0 0 0 0 0 1 1 1 1 1 0.5\n");
-    }
+    ASSERT_TRUE(WriteBytes(mechanism, "FileVersion = 3\n"
+                                      "Node0 1 0 0 0 0 0 0 0 0 0\n"
+                                      "Node0 2 3 0 1 5 0 0 0 0 0\n"
+                                      "Rod0 1 0 1 1 1 0 0 0 0 0 0 1 1 1 1 1 0.5\n"));
     // An old page at the place is neither replaced nor cut.
     const QString page = folder.filePath(QStringLiteral("page.png"));
-    {
-        QFile file(page);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("old page");
-    }
+    ASSERT_TRUE(WriteBytes(page, "old page"));
     const struct {
         const char *name;
         QStringList arguments;
@@ -218,9 +210,7 @@ TEST(RuvoCalcExport, NoPageIsWrittenForAStructureThatCannotBeCalculated)
         const CalcRun run = RunCalc(c.arguments);
         EXPECT_EQ(run.status, c.status) << run.err.toStdString();
         EXPECT_FALSE(run.err.isEmpty()) << "a message says why";
-        QFile file(page);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), QByteArray("old page"));
+        EXPECT_EQ(ReadBytes(page), QByteArray("old page"));
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file left behind";
 }

@@ -485,11 +485,7 @@ TEST(PageExport, RefusesUnknownFormatsAndUnwritablePlaces)
     ASSERT_TRUE(folder.isValid());
     StructureModel frame = Frame();
     const QString kept = folder.filePath(QStringLiteral("kept.txt"));
-    {
-        QFile file(kept);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("old contents");
-    }
+    ASSERT_TRUE(WriteBytes(kept, "old contents"));
     const struct {
         const char *name;
         QString path;
@@ -505,8 +501,6 @@ TEST(PageExport, RefusesUnknownFormatsAndUnwritablePlaces)
         EXPECT_FALSE(ExportPage(c.path, frame, PageDisplays(), DefaultExportLayout(), &error));
         EXPECT_FALSE(error.isEmpty());
     }
-    QFile file(kept);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("old contents"));
+    EXPECT_EQ(ReadBytes(kept), QByteArray("old contents"));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing/page.pdf"))));
 }

@@ -100,7 +100,15 @@ public:
 
     double totalTime = 0.0; // seconds, set by a successful run
 
+    // Sizes of the results against which round-off is judged (set by
+    // TransferRodResults).
+    double momentScale = 0.0;
+    double forceScale = 0.0;
+    double translationScale = 0.0;
+
 private:
+    void MeasureResultScales();
+
     // How free rod i is connected at its ends (from B and D).
     bool beginsWithJoint(int i) const { return rodBeginsWithJoint[i] != 0; }
     bool endsWithJoint(int i) const { return rodEndsWithJoint[i] != 0; }

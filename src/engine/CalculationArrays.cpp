@@ -182,7 +182,11 @@ bool Calculation::InitializeArrays()
     LogVector(lc);
     LogVector(mc);
     LogVector(L);
-    if (!L.HasNoZeros()) {
+    // A value counts as zero against the largest of its kind, so that the
+    // units of lengths, rigidities and heights do not matter; below 1e-100,
+    // far from any system of units, it is zero in any case.
+    auto MaxAbs = [](const auto &values) { return std::fmax(CalculationKernels::MaxAbs(values), 1e-90); };
+    if (!L.HasNoZeros(MaxAbs(L))) {
         ReportMessage(zeroValueMessage, "L");
         return false;
     }
@@ -194,12 +198,12 @@ bool Calculation::InitializeArrays()
         J[i] = rods[i].EI / L[i];
     }
     LogVector(I);
-    if (!I.HasNoZeros()) {
+    if (!I.HasNoZeros(MaxAbs(I))) {
         ReportMessage(zeroValueMessage, "I");
         return false;
     }
     LogVector(J);
-    if (!J.HasNoZeros()) {
+    if (!J.HasNoZeros(MaxAbs(J))) {
         ReportMessage(zeroValueMessage, "J");
         return false;
     }
@@ -289,12 +293,12 @@ bool Calculation::InitializeArrays()
         T[2 * i + 1][0] = rod.temperature.y;
     }
     LogMatrix(AL);
-    if (!AL.HasNoZeros()) {
+    if (!AL.HasNoZeros(MaxAbs(AL))) {
         ReportMessage(zeroValueMessage, "AL");
         return false;
     }
     LogMatrix(H);
-    if (!H.HasNoZeros()) {
+    if (!H.HasNoZeros(MaxAbs(H))) {
         ReportMessage(zeroValueMessage, "H");
         return false;
     }

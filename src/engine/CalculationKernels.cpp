@@ -168,15 +168,78 @@ bool AllBounded(const Vector &v, double limit)
     return true;
 }
 
-bool InvertWellConditioned(Matrix &A)
+double MaxAbs(const Matrix &A)
 {
-    const double norm = NormInf(A);
-    if (!std::isfinite(norm))
+    double largest = 0.0;
+    const std::size_t size = static_cast<std::size_t>(A.rows) * A.cols;
+    for (std::size_t k = 0; k < size; ++k)
+        largest = std::fmax(largest, std::fabs(A.data[k]));
+    return largest;
+}
+
+double MaxAbs(const Vector &v)
+{
+    double largest = 0.0;
+    for (int i = 0; i < v.count; ++i)
+        largest = std::fmax(largest, std::fabs(v[i]));
+    return largest;
+}
+
+namespace {
+
+// The power of two that brings `largest` into [1, 2); 1 for 0.
+double powerOfTwoScale(double largest)
+{
+    if (!(largest > 0.0) || !std::isfinite(largest))
+        return 1.0;
+    int exponent = 0;
+    std::frexp(largest, &exponent); // largest = m * 2^exponent, m in [0.5, 1)
+    return std::ldexp(1.0, 1 - exponent);
+}
+
+} // namespace
+
+bool InvertWellConditioned(Matrix &A, const std::vector<double> &weights, double size)
+{
+    if (!std::isfinite(NormInf(A)))
         OnMathError(MathErrorKind::Overflow);
+    const int n = A.rows;
+    auto weight = [&weights](int i) { return weights.empty() ? 1.0 : weights[i]; };
+    // ||D * A * D|| (infinity norm) and the same for the inverse, from the
+    // unscaled matrices: D^-1 * A^-1 * D^-1 is the inverse of D * A * D.
+    auto weightedNorm = [&](bool inverse) {
+        double norm = 0.0;
+        for (int i = 0; i < n; ++i) {
+            double sum = 0.0;
+            for (int j = 0; j < A.cols; ++j) {
+                const double w = weight(i) * weight(j);
+                sum += std::fabs(A[i][j]) * (inverse ? 1.0 / w : w);
+            }
+            if (std::isnan(sum))
+                return sum;
+            norm = std::fmax(norm, sum);
+        }
+        return norm;
+    };
+    const double norm = weightedNorm(false);
+
+    std::vector<double> scale(n, 1.0);
+    for (int i = 0; i < n; ++i)
+        scale[i] = powerOfTwoScale(1.0 / weight(i)); // the weight, rounded to a power of two
+    // 1 / size, rounded to a power of two; exactly 1 for a size of 1.
+    const double overall = size == 1.0 ? 1.0 : powerOfTwoScale(size);
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < A.cols; ++j)
+            A[i][j] *= overall * scale[i] * scale[j];
+    }
     if (!A.Invert())
         return false;
-    const double inverseNorm = NormInf(A);
-    return norm * inverseNorm <= conditionLimit;
+    // (c * S * A * S)^-1 = S^-1 * A^-1 * S^-1 / c.
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < A.cols; ++j)
+            A[i][j] *= overall * scale[i] * scale[j];
+    }
+    return norm * weightedNorm(true) <= conditionLimit;
 }
 
 void CopyColumns(const Matrix &from, int firstColumn, Matrix &to)

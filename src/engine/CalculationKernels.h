@@ -2,6 +2,8 @@
 
 #include "numeric/Matrix.h"
 
+#include <vector>
+
 // Dense matrix kernels of the calculation. The products give exactly the
 // values of the plain definitions (every C(i, j) accumulates A(i, k) * B(k, j)
 // for k ascending) but skip the terms whose multiplicand is exactly zero:
@@ -23,6 +25,9 @@ Matrix FlexibilityProduct(const Matrix &b, const Matrix &F, const Matrix &X);
 
 // Largest sum of magnitudes over the rows; NaN when an element is NaN.
 double NormInf(const Matrix &A);
+// Largest magnitude of an element; 0 when empty.
+double MaxAbs(const Matrix &A);
+double MaxAbs(const Vector &v);
 // True when every element is finite and of magnitude at most `limit`.
 bool AllBounded(const Matrix &A, double limit);
 bool AllBounded(const Vector &v, double limit);
@@ -32,8 +37,19 @@ bool AllBounded(const Vector &v, double limit);
 // matrix into one whose last pivots are round-off, which can pass the
 // absolute pivot test and yield an "inverse" of enormous, arbitrary values.
 // The condition number ||A|| * ||A^-1|| (infinity norm) tells them apart.
+//
+// Both tests judge the scaled matrix S = c * D * A * D, for the weights D of
+// the unknowns (none: all 1) and c = 1 / size, where `size` is what the
+// elements of D * A * D are made of (not their largest value: a matrix of
+// round-off must still fail the pivot test): the unit reactions mix rotations and translations, and their
+// sizes follow the units of lengths and rigidities, which must not decide
+// whether a frame is calculated. Weighting each translation by a length
+// makes every element of the size EI/length in any units. For the pivots
+// the weights and c are rounded to powers of two: such scaling is exact,
+// and elimination without row exchanges commutes with it, so the inverse
+// has the very digits of the unscaled one.
 // A matrix with an element that is not finite raises "Overflow range error".
-bool InvertWellConditioned(Matrix &A);
+bool InvertWellConditioned(Matrix &A, const std::vector<double> &weights = {}, double size = 1.0);
 // Above this condition number results would keep fewer than four digits.
 constexpr double conditionLimit = 1e12;
 

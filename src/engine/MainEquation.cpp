@@ -18,8 +18,10 @@ constexpr int zeroPivotMessage = 50206;
 constexpr int unsolvableMessage = 50207;
 constexpr int mechanismMessage = 50213;
 
-// An element of at most this magnitude is a zero of the topology: with
-// inclined rods, exact zeros come out of the elimination as round-off.
+// An element of at most this fraction of its row's largest element in A1 is
+// a zero of the topology: with inclined rods, exact zeros come out of the
+// elimination as round-off. (A1 holds direction cosines, so its rows are of
+// the size 1 in any units.)
 constexpr double zeroTolerance = 1e-10;
 
 // A pivot must reach this fraction of the largest candidate of its row; of
@@ -71,6 +73,12 @@ bool Calculation::FindTransposition(const Matrix &A, IntVector &P)
     }
     auto column = [&](int j) { return columns.get() + static_cast<size_t>(j) * n; };
 
+    std::vector<double> rowSize(n, 0.0);
+    for (int r = 0; r < n; ++r) {
+        for (int j = 0; j < m; ++j)
+            rowSize[r] = std::fmax(rowSize[r], std::fabs(A[r][j]));
+    }
+
     std::vector<int> pivotRows;
     pivotRows.reserve(n);
     for (int b = 0; b < n; ++b) {
@@ -79,7 +87,7 @@ bool Calculation::FindTransposition(const Matrix &A, IntVector &P)
         double largest = 0.0;
         for (int i = b; i < m; ++i)
             largest = std::fmax(largest, std::fabs(column(i)[b]));
-        for (int i = b; i < m && largest > zeroTolerance; ++i) {
+        for (int i = b; i < m && largest > zeroTolerance * rowSize[b]; ++i) {
             if (std::fabs(column(i)[b]) >= pivotFraction * largest) {
                 found = i;
                 break;

@@ -3,6 +3,7 @@
 #include "numeric/CalcLog.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 namespace {
@@ -13,9 +14,13 @@ constexpr double degreesToRadians = std::numbers::pi / 180.0;
 // and the reactions formed; they are treated as an overflow.
 constexpr double resultLimit = 1e300;
 
-double cleaned(double value)
+// Below this fraction of the largest value of its kind, a result is the
+// round-off of the method and is written as exactly 0.
+constexpr double roundOff = 1e-10;
+
+double cleaned(double value, double scale)
 {
-    return std::fabs(value) < 1e-10 ? 0.0 : value;
+    return std::fabs(value) < roundOff * scale ? 0.0 : value;
 }
 
 } // namespace
@@ -39,11 +44,51 @@ void Calculation::CheckResultsFinite() const
     }
 }
 
+// The sizes against which round-off is judged: the largest moment, force and
+// translation of the three cases and of the loads, each also measured
+// against the others through the longest rod and the rods' rigidities, so
+// that a case whose values are all round-off is still recognised.
+void Calculation::MeasureResultScales()
+{
+    using CalculationKernels::MaxAbs;
+    double longest = MaxAbs(L);
+    double moment = std::fmax(std::fmax(MaxAbs(SMp), MaxAbs(SMd)), std::fmax(MaxAbs(SMt), MaxAbs(bp)));
+    double force = std::fmax(std::fmax(MaxAbs(SQp), MaxAbs(SQd)), MaxAbs(SQt));
+    force = std::fmax(force, std::fmax(std::fmax(MaxAbs(SNp), MaxAbs(SNd)), MaxAbs(SNt)));
+    double rotation = 0.0;
+    for (int j = 0; j < NG; ++j)
+        rotation = std::fmax(rotation, std::fabs(Zp[j][0]) + std::fabs(Zd[j][0]) + std::fabs(Zt[j][0]));
+    double translation = std::fmax(std::fmax(MaxAbs(Up), MaxAbs(Ud)), std::fmax(MaxAbs(Utep), MaxAbs(Uk)));
+    translation = std::fmax(translation, rotation * longest);
+    for (const Node &node : structure.nodes) {
+        force = std::fmax(force, std::hypot(node.force.x, node.force.y));
+        moment = std::fmax(moment, std::fabs(node.moment));
+    }
+    // The moments that the displacements cause in the softest rod: a stiffer
+    // one may take its displacements without bending.
+    double bending = HUGE_VAL;
+    for (int i = 0; i < NC; ++i) {
+        force = std::fmax(force, std::hypot(Q[2 * i], Q[2 * i + 1]) * L[i]);
+        bending = std::fmin(bending, J[i] * (rotation + translation / L[i]));
+    }
+    if (NC > 0)
+        moment = std::fmax(moment, bending);
+    moment = std::fmax(moment, force * longest);
+    force = std::fmax(force, moment / longest);
+    momentScale = moment;
+    forceScale = force;
+    translationScale = translation;
+}
+
 void Calculation::TransferRodResults()
 {
-    Matrix *cases[] = {&SMp, &SMd, &SMt, &SQp, &SQd, &SQt, &SNp, &SNd, &SNt, &Ud, &Utep, &Up};
-    for (Matrix *matrix : cases)
-        matrix->ZeroTiny();
+    MeasureResultScales();
+    for (Matrix *matrix : {&SMp, &SMd, &SMt})
+        matrix->ZeroTiny(momentScale);
+    for (Matrix *matrix : {&SQp, &SQd, &SQt, &SNp, &SNd, &SNt})
+        matrix->ZeroTiny(forceScale);
+    for (Matrix *matrix : {&Ud, &Utep, &Up})
+        matrix->ZeroTiny(translationScale);
 
     for (int i = 0; i < NC; ++i) {
         Rod &rod = structure.rods[i];
@@ -121,6 +166,7 @@ void Calculation::ComputeReactions()
         node.reaction.x -= node.force.x;
         node.reaction.y -= node.force.y;
         node.reaction.z += node.moment;
-        node.reaction = Triple(cleaned(node.reaction.x), cleaned(node.reaction.y), cleaned(node.reaction.z));
+        node.reaction = Triple(cleaned(node.reaction.x, forceScale), cleaned(node.reaction.y, forceScale),
+                               cleaned(node.reaction.z, momentScale));
     }
 }

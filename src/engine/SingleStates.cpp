@@ -2,6 +2,7 @@
 #include "engine/CalculationKernels.h"
 #include "numeric/CalcLog.h"
 
+#include <cmath>
 #include <vector>
 
 using namespace CalculationKernels;
@@ -86,7 +87,17 @@ bool Calculation::SolveSingleStates()
     r1 = FlexibilityProduct(b, F, b);
     LogPrintf("~b * F * b:\n");
     LogMatrix(r1);
-    if (!InvertWellConditioned(r1)) {
+    // Translations measured in units of the mean rod length (weight L): every
+    // element of r is then of the size EI/length whatever the units.
+    double meanLength = 0.0, stiffest = 0.0;
+    for (int i = 0; i < NC; ++i) {
+        meanLength += L[i] / NC;
+        stiffest = std::fmax(stiffest, J[i]);
+    }
+    std::vector<double> weights(NN, 1.0);
+    for (int m = 0; m < NZ; ++m)
+        weights[NG + m] = meanLength;
+    if (!InvertWellConditioned(r1, weights, stiffest)) {
         ReportMessage(mechanismMessage);
         return false;
     }

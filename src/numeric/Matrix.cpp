@@ -206,6 +206,23 @@ template <typename T> bool MatrixT<T>::HasNoZeros() const
     return true;
 }
 
+template <typename T> bool MatrixT<T>::HasNoZeros(double scale) const
+{
+    std::size_t size = static_cast<std::size_t>(rows) * cols;
+    for (std::size_t k = 0; k < size; ++k)
+        if (data[k] == T(0) || std::abs(data[k]) < 1e-10 * scale)
+            return false;
+    return true;
+}
+
+template <typename T> void MatrixT<T>::ZeroTiny(double scale)
+{
+    std::size_t size = static_cast<std::size_t>(rows) * cols;
+    for (std::size_t k = 0; k < size; ++k)
+        if (std::abs(data[k]) <= 1e-10 * scale)
+            data[k] = T(0);
+}
+
 template <typename T> void MatrixT<T>::ZeroTiny()
 {
     std::size_t size = static_cast<std::size_t>(rows) * cols;

@@ -38,6 +38,11 @@ public:
     bool SetIdentity();
     bool HasNoZeros() const;       // true for an empty matrix
     void ZeroTiny();               // |element| <= 1e-10 becomes exactly 0
+    // The same, relative to the size of the data judged: an element that is
+    // 0 or below 1e-10 * scale counts as zero, and ZeroTiny clears elements
+    // of magnitude up to 1e-10 * scale.
+    bool HasNoZeros(double scale) const;
+    void ZeroTiny(double scale);
 
     // Elimination, inversion and permutations.
     bool MakeUpperTriangle(MatrixT& companion);

@@ -102,6 +102,16 @@ template <typename T> bool VectorT<T>::HasNoZeros() const
     return true;
 }
 
+template <typename T> bool VectorT<T>::HasNoZeros(double scale) const
+{
+    if (count == 0)
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (elements[i] == T(0) || std::abs(elements[i]) < 1e-10 * scale)
+            return false;
+    return true;
+}
+
 template <typename T> void VectorT<T>::Swap(int i, int j)
 {
     for (int index : {i, j})

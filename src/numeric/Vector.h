@@ -28,6 +28,9 @@ public:
 
     // Real vectors: false when empty or any |element| < 1e-10.
     bool HasNoZeros() const;
+    // Real vectors: false when empty or any element is 0 or below
+    // 1e-10 * scale in magnitude (scale: the size of the data judged).
+    bool HasNoZeros(double scale) const;
     // Integer vectors: exchanges two elements, both indices range-checked.
     void Swap(int i, int j);
 

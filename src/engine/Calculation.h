@@ -52,6 +52,10 @@ public:
     // 50207 (or 50206) and returns false when there is none.
     bool FindTransposition(const Matrix &A, IntVector &P);
 
+    // Corrects the unknowns Z of r * Z + R = 0 by iterative refinement with
+    // the unit reactions r and their inverse r1; logs the residuals.
+    void RefineUnknowns(Matrix &Z, const Matrix &R, const char *equation);
+
     // Reports a failure of the array operations or the math library (message
     // 50215): what failed, and the step of the calculation it stopped.
     static void ReportMathException(const char *what, const char *step);
@@ -84,8 +88,8 @@ public:
     IntVector P;
     Matrix A11_1, A11_12, U, W;
 
-    // Single states.
-    Matrix b, F, r1;
+    // Single states; r keeps the unit reactions for the refinement.
+    Matrix b, F, r1, r;
 
     // Static case.
     Matrix bp;

@@ -72,6 +72,7 @@ bool Calculation::SolveKinematic()
     LogMatrix(Rd);
     Zd.Create("Zd", NN, 1);
     Zd = Product(r1, Rd, -1.0);
+    RefineUnknowns(Zd, Rd, "r * Zd + Rd = 0");
     LogMatrix(Zd);
 
     Matrix ZdU("ZdU", NZ, 1);

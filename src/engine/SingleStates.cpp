@@ -87,6 +87,8 @@ bool Calculation::SolveSingleStates()
     r1 = FlexibilityProduct(b, F, b);
     LogPrintf("~b * F * b:\n");
     LogMatrix(r1);
+    r.Create("r - Unit reactions", NN, NN);
+    r = r1;
     // Translations measured in units of the mean rod length (weight L): every
     // element of r is then of the size EI/length whatever the units.
     double meanLength = 0.0, stiffest = 0.0;

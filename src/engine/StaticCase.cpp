@@ -116,6 +116,7 @@ bool Calculation::SolveStatic()
     // r * Zp + RP = 0.
     Zp.Create("Zp", NN, 1);
     Zp = Product(r1, RP, -1.0);
+    RefineUnknowns(Zp, RP, "r * Zp + RP = 0");
     LogMatrix(Zp);
 
     // Rotations first, then the linear unknowns.

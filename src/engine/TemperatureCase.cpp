@@ -76,6 +76,7 @@ bool Calculation::SolveTemperature()
     LogMatrix(Rt);
     Zt.Create("Zt", NN, 1);
     Zt = Product(r1, Rt, -1.0);
+    RefineUnknowns(Zt, Rt, "r * Zt + Rt = 0");
     LogMatrix(Zt);
 
     Matrix ZtKSI("ZtKSI", NG, 1);

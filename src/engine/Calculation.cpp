@@ -1,16 +1,53 @@
 #include "engine/Calculation.h"
+#include "engine/ResultsCheck.h"
 
 #include "model/MathException.h"
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
+#include "model/Settings.h"
 
 #include <cstdio>
 #include <ctime>
 #include <new>
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr int mathErrorMessage = 50215;
+constexpr int resultsCheckMessage = 50227;
+
+// The result fields of every node and rod, to be put back when the results
+// fail their check.
+struct ResultFields {
+    explicit ResultFields(const StructureModel &structure)
+    {
+        for (const Rod &rod : structure.rods)
+            rods.push_back({rod.resultM, rod.resultQ, rod.resultN});
+        for (const Node &node : structure.nodes)
+            nodes.push_back({node.resultDisplacement, node.reaction});
+    }
+    void Restore(StructureModel &structure) const
+    {
+        for (int r = 0; r < structure.rods.count; ++r) {
+            structure.rods[r].resultM = rods[r].M;
+            structure.rods[r].resultQ = rods[r].Q;
+            structure.rods[r].resultN = rods[r].N;
+        }
+        for (int k = 0; k < structure.nodes.count; ++k) {
+            structure.nodes[k].resultDisplacement = nodes[k].displacement;
+            structure.nodes[k].reaction = nodes[k].reaction;
+        }
+    }
+    struct RodFields {
+        Pair M, Q, N;
+    };
+    struct NodeFields {
+        Triple displacement, reaction;
+    };
+    std::vector<RodFields> rods;
+    std::vector<NodeFields> nodes;
+};
 
 // The processor clock in whole milliseconds.
 long clockMilliseconds()
@@ -69,11 +106,17 @@ bool Calculation::RunCalculation()
         // Nothing reaches the structure unless every result is usable.
         step = "TransferRodResults";
         CheckResultsFinite();
+        const ResultFields previous(structure);
         TransferRodResults();
         step = "TransferNodeDisplacements";
         TransferNodeDisplacements();
         step = "ComputeReactions";
         ComputeReactions();
+        step = "VerifyResults";
+        if (!VerifyResults()) {
+            previous.Restore(structure);
+            return false;
+        }
 
         LogPrintf("=======================\nCALCULATION TIME\n=======================\n\n"
                   "Initialization: %.5g\nSolving main equation: %.5g\nSingle states: %.5g\nStatic: %.5g\n"
@@ -86,5 +129,36 @@ bool Calculation::RunCalculation()
     } catch (const std::bad_alloc &) {
         ReportMathException("Memory allocation error", step);
     }
+    return false;
+}
+
+bool Calculation::VerifyResults()
+{
+    const ResultsCheck check = CheckResults(structure);
+    // The worst place, as the user knows it: a service node or rod stands
+    // for the node whose support it replaces (the begin of its rod).
+    bool atNode = check.atNode;
+    int position = check.position;
+    if (position >= 0 && !atNode && structure.rods[position].serviceKind != ServiceNone) {
+        position = structure.rods[position].begin.node;
+        atNode = true;
+    }
+    if (position >= 0 && atNode && structure.nodes[position].serviceKind != ServiceNone) {
+        for (const Rod &rod : structure.rods) {
+            if (rod.end.node == position && rod.serviceKind != ServiceNone)
+                position = rod.begin.node;
+        }
+    }
+    const bool debug = Settings::current().debugMode;
+    const int label = position < 0 ? 0
+                      : debug      ? position
+                      : atNode     ? structure.nodes[position].number
+                                   : structure.rods[position].number;
+    const std::string where = std::string(atNode ? "узле " : "стержне ") + std::to_string(label);
+    LogPrintf("CHECKING RESULTS\n\nLargest deviation from equilibrium and compatibility: %.3g (%s, %s %d)\n\n",
+              check.worst, check.what, atNode ? "node" : "rod", label);
+    if (check.passed)
+        return true;
+    ReportMessage(resultsCheckMessage, where.c_str());
     return false;
 }

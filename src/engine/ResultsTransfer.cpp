@@ -51,7 +51,11 @@ void Calculation::CheckResultsFinite() const
 void Calculation::MeasureResultScales()
 {
     using CalculationKernels::MaxAbs;
-    double longest = MaxAbs(L);
+    // Free rods only: the links that replace supports have a length of
+    // their own, whatever the units of the structure.
+    double longest = 0.0;
+    for (int i = 0; i < NC; ++i)
+        longest = std::fmax(longest, L[i]);
     double moment = std::fmax(std::fmax(MaxAbs(SMp), MaxAbs(SMd)), std::fmax(MaxAbs(SMt), MaxAbs(bp)));
     double force = std::fmax(std::fmax(MaxAbs(SQp), MaxAbs(SQd)), MaxAbs(SQt));
     force = std::fmax(force, std::fmax(std::fmax(MaxAbs(SNp), MaxAbs(SNd)), MaxAbs(SNt)));

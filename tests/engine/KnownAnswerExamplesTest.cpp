@@ -125,3 +125,59 @@ TEST(KnownAnswerExamples, Settlement)
     EXPECT_TRUE(Close(NodeNumber(s, 4).resultDisplacement.x, d, d));
     EXPECT_EQ(NodeNumber(s, 4).displacement, Triple(d, 0.0, 0.0));
 }
+
+TEST(KnownAnswerExamples, PortalFrameInMillimetres)
+{
+    // The portal frame drawn in mm, EI in N*mm^2, q in N/mm: the same
+    // forces and reactions, moments in N*mm and translations in mm, 1000
+    // times the numbers in m, rotations unchanged.
+    StructureModel metres, millimetres;
+    ASSERT_TRUE(LoadAndCalculate("portal-frame.str", metres));
+    ASSERT_TRUE(LoadAndCalculate("portal-frame-mm.str", millimetres));
+    const Triple &left = NodeNumber(millimetres, 1).reaction, &right = NodeNumber(millimetres, 4).reaction;
+    EXPECT_TRUE(Close(left.x + right.x, -10000.0, 1e5));
+    EXPECT_TRUE(Close(left.y + right.y, 120000.0, 1e5));
+    for (int rod = 1; rod <= 3; ++rod) {
+        SCOPED_TRACE(rod);
+        const Rod &m = RodNumber(metres, rod), &mm = RodNumber(millimetres, rod);
+        EXPECT_TRUE(Close(mm.resultM.x, 1000 * m.resultM.x, 1e8));
+        EXPECT_TRUE(Close(mm.resultM.y, 1000 * m.resultM.y, 1e8));
+        EXPECT_TRUE(Close(mm.resultQ.x, m.resultQ.x, 1e5));
+        EXPECT_TRUE(Close(mm.resultN.y, m.resultN.y, 1e5));
+    }
+    for (int node = 1; node <= 4; ++node) {
+        SCOPED_TRACE(node);
+        const Node &m = NodeNumber(metres, node), &mm = NodeNumber(millimetres, node);
+        EXPECT_TRUE(Close(mm.resultDisplacement.x, 1000 * m.resultDisplacement.x, 1.0));
+        EXPECT_TRUE(Close(mm.resultDisplacement.z, m.resultDisplacement.z, 1e-3));
+        EXPECT_TRUE(Close(mm.reaction.z, 1000 * m.reaction.z, 1e8));
+    }
+}
+
+TEST(KnownAnswerExamples, StiffLink)
+{
+    // Two clamped columns (h = 4 m, EI = 2.1e7 N*m^2) joined by a beam 10^6
+    // times stiffer, P = 10 kN sideways at the top: the tops cannot turn, so
+    // each column takes P/2 and M = Ph/4 = 10 kN*m at both ends, the feet
+    // push up and down by Ph/(2l) = 3333 N, and the top sways by
+    // Ph^3/(24 EI). The beam's own flexibility changes this by about 1e-6.
+    StructureModel s;
+    ASSERT_TRUE(LoadAndCalculate("stiff-link.str", s));
+    const double P = 10000.0, h = 4.0, l = 6.0, EI = RodNumber(s, 1).EI;
+    auto near = [](double actual, double expected) {
+        return std::fabs(actual - expected) <= 1e-5 * std::fabs(expected);
+    };
+    for (int column : {1, 3}) {
+        EXPECT_TRUE(near(std::fabs(RodNumber(s, column).resultM.x), P * h / 4));
+        EXPECT_TRUE(near(std::fabs(RodNumber(s, column).resultM.y), P * h / 4));
+        EXPECT_TRUE(near(std::fabs(RodNumber(s, column).resultQ.x), P / 2));
+    }
+    EXPECT_TRUE(near(NodeNumber(s, 1).reaction.x, -P / 2));
+    EXPECT_TRUE(near(NodeNumber(s, 4).reaction.x, -P / 2));
+    EXPECT_TRUE(near(NodeNumber(s, 1).reaction.y, -P * h / (2 * l)));
+    EXPECT_TRUE(near(NodeNumber(s, 4).reaction.y, P * h / (2 * l)));
+    EXPECT_TRUE(near(AxialAt(s, 2, 2), -P / 2));
+    EXPECT_TRUE(near(NodeNumber(s, 2).resultDisplacement.x, P * h * h * h / (24 * EI)));
+    EXPECT_TRUE(near(NodeNumber(s, 3).resultDisplacement.x, P * h * h * h / (24 * EI)));
+    EXPECT_LT(std::fabs(NodeNumber(s, 2).resultDisplacement.z), 1e-6 * P * h * h / EI);
+}

@@ -286,4 +286,17 @@ TEST(Matrix, IdentityZerosAndTinyValues)
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 3; ++j)
             EXPECT_EQ(tiny[i][j], cleaned[i][j]) << i << "," << j;
+
+    // Relative to a scale: the same values in units a million times smaller.
+    Matrix scaled = MakeMatrix<double>("T", {{1e-16, -1e-16, 1.0000001e-16}, {-2e-16, 0.0, 5e-6}});
+    scaled.ZeroTiny(1e-6);
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j)
+            EXPECT_DOUBLE_EQ(scaled[i][j], cleaned[i][j] * 1e-6) << i << "," << j;
+    Matrix heights = MakeMatrix<double>("H", {{1e-14, 2e-14}});
+    EXPECT_FALSE(heights.HasNoZeros());
+    EXPECT_TRUE(heights.HasNoZeros(2e-14));
+    EXPECT_FALSE(heights.HasNoZeros(1e3));
+    heights[0][0] = 0.0;
+    EXPECT_FALSE(heights.HasNoZeros(0.0)) << "an exact zero is a zero at any scale";
 }

@@ -98,6 +98,11 @@ TEST(Vector, HasNoZerosTreatsMagnitudesBelowTheToleranceAsZero)
                    Case{-5.0, true}, Case{-9.99e-11, false}}) {
         Vector v = MakeVector<double>("H", {1.0, c.value, 2.0});
         EXPECT_EQ(v.HasNoZeros(), c.expected) << c.value;
+        // The same relative to the size of the data, in other units.
+        Vector scaled = MakeVector<double>("H", {1e9, c.value * 1e9, 2e9});
+        EXPECT_EQ(scaled.HasNoZeros(1e9), c.expected) << c.value;
+        Vector small = MakeVector<double>("H", {1e-9, c.value * 1e-9, 2e-9});
+        EXPECT_EQ(small.HasNoZeros(1e-9), c.expected) << c.value;
     }
     Vector empty;
     EXPECT_FALSE(empty.HasNoZeros());

@@ -100,8 +100,10 @@ private:
             // turn: its rotations are round-off against those that the
             // moments would cause in its stiffest rod.
             double stiffest = 0.0;
-            for (const Rod &rod : structure.rods)
-                stiffest = std::fmax(stiffest, std::fabs(rod.EI));
+            for (int r = 0; r < structure.rods.count; ++r) {
+                if (!rods[r].link) // a link's EI is its own, whatever the units
+                    stiffest = std::fmax(stiffest, std::fabs(structure.rods[r].EI));
+            }
             if (stiffest > 0.0)
                 rotation = std::fmax(rotation, moment * longest / stiffest);
             rotation = std::fmax(rotation, translation / longest);

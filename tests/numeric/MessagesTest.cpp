@@ -7,7 +7,7 @@
 // one message reported without a tab is the math-error text.
 TEST(StringTable, ErrorMessagesHaveAHeadlineAndAReason)
 {
-    for (int id = 50202; id <= 50223; ++id) {
+    for (int id = 50202; id <= 50227; ++id) {
         const std::string text = LoadString(id);
         if (text.empty())
             continue;
@@ -30,7 +30,7 @@ TEST(StringTable, EveryUsedIdHasATextAndUnknownIdsAreEmpty)
 {
     for (int id : {50104, 50105, 50106, 50107, 50108, 50109, 50110, 50111, 50112, 50113, 50118, 50202,
                    50203, 50204, 50205, 50206, 50207, 50208, 50209, 50210, 50212, 50213, 50215, 50216,
-                   50218, 50219, 50220, 50221, 50222, 50223, 51004, 51005, 51006, 51007, 57345})
+                   50218, 50219, 50220, 50221, 50222, 50223, 50227, 51004, 51005, 51006, 51007, 57345})
         EXPECT_STRNE(LoadString(id), "") << id;
     for (int id : {0, -1, 50201, 50211, 50214, 50217, 50224, 57344, 99999})
         EXPECT_STREQ(LoadString(id), "") << id;

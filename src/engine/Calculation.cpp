@@ -1,10 +1,10 @@
 #include "engine/Calculation.h"
-#include "engine/ResultsCheck.h"
 
+#include "engine/ResultsCheck.h"
 #include "model/MathException.h"
+#include "model/Settings.h"
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
-#include "model/Settings.h"
 
 #include <cstdio>
 #include <ctime>
@@ -155,8 +155,9 @@ bool Calculation::VerifyResults()
                       : atNode     ? structure.nodes[position].number
                                    : structure.rods[position].number;
     const std::string where = std::string(atNode ? "узле " : "стержне ") + std::to_string(label);
-    LogPrintf("CHECKING RESULTS\n\nLargest deviation from equilibrium and compatibility: %.3g (%s, %s %d)\n\n",
-              check.worst, check.what, atNode ? "node" : "rod", label);
+    LogPrintf(
+        "CHECKING RESULTS\n\nLargest deviation from equilibrium and compatibility: %.3g (%s, %s %d)\n\n",
+        check.worst, check.what, atNode ? "node" : "rod", label);
     if (check.passed)
         return true;
     ReportMessage(resultsCheckMessage, where.c_str());

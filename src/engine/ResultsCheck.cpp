@@ -35,7 +35,9 @@ private:
     void Note(double deviation, double scale, bool atNode, int position, const char *what)
     {
         // Written so that NaN counts as the worst deviation.
-        const double relative = scale > 0.0 ? std::fabs(deviation) / scale : std::fabs(deviation) > 0.0 ? HUGE_VAL : 0.0;
+        const double relative = scale > 0.0                  ? std::fabs(deviation) / scale
+                                : std::fabs(deviation) > 0.0 ? HUGE_VAL
+                                                             : 0.0;
         if (!(relative <= result.worst)) {
             result.worst = std::isnan(relative) ? HUGE_VAL : relative;
             result.atNode = atNode;
@@ -90,7 +92,8 @@ private:
             force = std::fmax(force, std::hypot(node.force.x, node.force.y));
             force = std::fmax(force, std::hypot(node.reaction.x, node.reaction.y));
             moment = std::fmax(moment, std::fmax(std::fabs(node.moment), std::fabs(node.reaction.z)));
-            translation = std::fmax(translation, std::hypot(node.resultDisplacement.x, node.resultDisplacement.y));
+            translation =
+                std::fmax(translation, std::hypot(node.resultDisplacement.x, node.resultDisplacement.y));
             rotation = std::fmax(rotation, std::fabs(node.resultDisplacement.z));
         }
         if (longest > 0.0) {
@@ -129,7 +132,8 @@ private:
         double qn, qt;
         Load(r, qn, qt);
         const double fixedEnd = qn * g.length * g.length / 12.0;
-        const double gradient = (rod.temperature.x - rod.temperature.y) * rod.alpha * rod.EI / rod.height;
+        const double difference = rod.temperature.x - rod.temperature.y;
+        const double gradient = difference != 0.0 ? difference * rod.alpha * rod.EI / rod.height : 0.0;
         const double mb = rod.resultM.x - fixedEnd - gradient;
         const double me = rod.resultM.y + fixedEnd + gradient;
         const double f = g.length / (6.0 * rod.EI);
@@ -178,8 +182,8 @@ private:
             Load(r, qn, qt);
             Note(rod.resultQ.y - rod.resultQ.x - qn * g.length, force, false, r, "shear equilibrium");
             Note(rod.resultN.x - rod.resultN.y - qt * g.length, force, false, r, "axial equilibrium");
-            Note(rod.resultM.x + rod.resultM.y + 0.5 * (rod.resultQ.x + rod.resultQ.y) * g.length, moment, false, r,
-                 "moment equilibrium");
+            Note(rod.resultM.x + rod.resultM.y + 0.5 * (rod.resultQ.x + rod.resultQ.y) * g.length, moment,
+                 false, r, "moment equilibrium");
 
             const double dx = e.resultDisplacement.x - b.resultDisplacement.x;
             const double dy = e.resultDisplacement.y - b.resultDisplacement.y;

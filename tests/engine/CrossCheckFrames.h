@@ -251,9 +251,9 @@ inline StructureModel Build(const Frame &frame, const Units &units = Units())
         s.nodes[k].force = Pair(node.force.x * units.force, node.force.y * units.force);
         s.nodes[k].moment = node.moment * units.moment();
         // Rotations are entered in degrees; they scale like computed ones.
-        s.nodes[k].displacement = Triple(node.settlement.x * units.translation(),
-                                         node.settlement.y * units.translation(),
-                                         node.settlement.z * units.rotation());
+        s.nodes[k].displacement =
+            Triple(node.settlement.x * units.translation(), node.settlement.y * units.translation(),
+                   node.settlement.z * units.rotation());
     }
     for (const FrameRod &rod : frame.rods) {
         const int r = AddRod(s, rod.number, rod.begin, rod.end, JointAt(frame, rod, true),
@@ -496,10 +496,10 @@ struct Tally {
     int stable = 0; // including self-stressed frames
     int checked = 0;
     int refused = 0;
-    int wrong = 0;               // calculated, but values differ from the reference
+    int wrong = 0;                // calculated, but values differ from the reference
     int mechanismsCalculated = 0; // a mechanism reported as calculated
-    int otherOutcome = 0;        // success with messages, or failure without exactly one
-    int referenceOff = 0;        // the reference itself out of balance: not compared
+    int otherOutcome = 0;         // success with messages, or failure without exactly one
+    int referenceOff = 0;         // the reference itself out of balance: not compared
     int mechanisms = 0;
     int inconsistent = 0;
     int nearMechanisms = 0;
@@ -553,15 +553,16 @@ inline std::string CrossCheck(const Frame &frame, const FrameSolution &reference
             for (const std::string &feature : Features(frame, reference))
                 ++tally.checkedWith[feature];
             // Loads that only strain the frame leave nothing to balance. The
-            // balance is asked for to a hundredth of the accuracy of the values.
+            // balance is asked for to 1e-8 of the largest load or reaction,
+            // or to a tenth of the accuracy of the values where less is asked.
             const Resultant sum = LoadsAndReactions(s);
-            const double balance = std::fmax(1e-8, 1e-2 * relative) * sum.scale;
+            const double balance = (relative > 1e-6 ? 0.1 * relative : 1e-8) * sum.scale;
             bool wrong = false;
             if (sum.scale > 0.0 && (!(std::fabs(sum.x) <= balance) || !(std::fabs(sum.y) <= balance) ||
                                     !(std::fabs(sum.moment) <= balance))) {
                 wrong = true;
-                trouble += std::string("loads and reactions out of balance: ") + InEquilibrium(s).message() +
-                           "\n";
+                trouble +=
+                    std::string("loads and reactions out of balance: ") + InEquilibrium(s).message() + "\n";
             }
             ScaleBack(s, units);
             const Comparison comparison =
@@ -582,8 +583,8 @@ inline std::string CrossCheck(const Frame &frame, const FrameSolution &reference
     return trouble + Describe(frame);
 }
 
-// Solves the frame with the reference first. The engine's results are compared within `relative` of the largest
-// reference value of their kind.
+// Solves the frame with the reference first. The engine's results are compared within `relative` of the
+// largest reference value of their kind.
 inline std::string CrossCheck(const Frame &frame, Tally &tally, const Units &units = Units(),
                               double relative = 1e-6)
 {

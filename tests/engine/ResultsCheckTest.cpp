@@ -1,8 +1,9 @@
 // The independent check of calculated results: equilibrium and compatibility
 // read from the result fields alone, and the refusal of results that fail it.
 
-#include "engine/CrossCheckFrames.h"
 #include "engine/ResultsCheck.h"
+
+#include "engine/CrossCheckFrames.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -50,16 +51,16 @@ TEST(ResultsCheck, PassesRightResultsAndNamesTheWorstPlaceOfWrongOnes)
          "moment equilibrium"},
         {"a reaction 1e-3 off", [](StructureModel &s) { s.nodes[0].reaction.y *= 1.001; }, false, true, 0,
          "force equilibrium"},
-        {"a tip rotation 1e-3 off", [](StructureModel &s) { s.nodes[1].resultDisplacement.z *= 1.001; }, false,
-         false, 0, "rotation at the end"},
+        {"a tip rotation 1e-3 off", [](StructureModel &s) { s.nodes[1].resultDisplacement.z *= 1.001; },
+         false, false, 0, "rotation at the end"},
         {"a moment at a hinge",
          [](StructureModel &s) {
              s.rods[0].end.joint = JointType::Hinge;
              s.rods[0].resultM.y = 0.01;
          },
          false, true, 1, "moment equilibrium"},
-        {"a rod that lengthens", [](StructureModel &s) { s.nodes[1].resultDisplacement.x = 1e-3; }, false, false,
-         0, "change of length"},
+        {"a rod that lengthens", [](StructureModel &s) { s.nodes[1].resultDisplacement.x = 1e-3; }, false,
+         false, 0, "change of length"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -112,7 +113,8 @@ TEST(ResultsCheck, RefusesResultsThatLostTheirDigits)
     const Message expected = StringTableMessage(50227);
     EXPECT_EQ(errors.messages[0].headline, expected.headline);
     EXPECT_EQ(errors.messages[0].reason.rfind("В стержне ", 0), 0u) << errors.messages[0].reason;
-    EXPECT_NE(errors.messages[0].reason.find("жесткости стержней различаются слишком сильно"), std::string::npos);
+    EXPECT_NE(errors.messages[0].reason.find("жесткости стержней различаются слишком сильно"),
+              std::string::npos);
     for (const Rod &r : s.rods)
         EXPECT_EQ(r.resultM, Pair()) << "nothing wrong is shown";
     for (const Node &n : s.nodes)

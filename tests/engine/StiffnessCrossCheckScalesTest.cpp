@@ -111,10 +111,10 @@ private:
 
 struct Row {
     const char *name;
-    double spread;     // rigidities differ by up to 10^spread
-    Units units;       // units the engine is given the frames in
-    double relative;   // accuracy required, of the largest value of each kind
-    bool optInOnly;    // only with RUVO_CROSSCHECK_FRAMES
+    double spread;            // rigidities differ by up to 10^spread
+    Units units;              // units the engine is given the frames in
+    double relative;          // accuracy required, of the largest value of each kind
+    bool optInOnly;           // only with RUVO_CROSSCHECK_FRAMES
     bool figuresOnly = false; // counted and printed, beyond what is asked of the method
 };
 

@@ -74,8 +74,9 @@ TEST(ResultsCheck, PassesRightResultsAndNamesTheWorstPlaceOfWrongOnes)
         }
         EXPECT_EQ(check.atNode, c.atNode);
         EXPECT_EQ(check.position, c.position);
-        if (*c.what != '\0')
+        if (*c.what != '\0') {
             EXPECT_STREQ(check.what, c.what);
+        }
     }
 }
 

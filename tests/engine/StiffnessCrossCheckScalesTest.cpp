@@ -200,8 +200,9 @@ TEST(StiffnessCrossCheck, ResultsDoNotDependOnUnitsOrOnHowFarRigiditiesDiffer)
 
         std::printf("[ cross-check ] %s, %s, within %g: %s; %d refused only for the units\n", row.name,
                     row.units.name, row.relative, Summary(tally).c_str(), unitRefusals);
-        if (!row.figuresOnly)
+        if (!row.figuresOnly) {
             EXPECT_EQ(tally.wrong, 0);
+        }
         EXPECT_EQ(tally.mechanismsCalculated, 0);
         EXPECT_EQ(tally.otherOutcome, 0);
         EXPECT_EQ(unitRefusals, 0);

@@ -438,8 +438,11 @@ inline Comparison Compare(const Frame &frame, const FrameSolution &reference, co
 inline int MessageId(const Message &message)
 {
     for (int id : {50202, 50204, 50206, 50207, 50208, 50209, 50212, 50213, 50216, 50222, 50227}) {
+        // A reason with an argument (a vector, a node or a rod) is known by
+        // its headline.
         const Message known = StringTableMessage(id);
-        if (known.headline == message.headline && known.reason == message.reason)
+        const bool formatted = known.reason.find('%') != std::string::npos;
+        if (known.headline == message.headline && (formatted || known.reason == message.reason))
             return id;
     }
     return 0;

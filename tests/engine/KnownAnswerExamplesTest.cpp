@@ -181,3 +181,30 @@ TEST(KnownAnswerExamples, StiffLink)
     EXPECT_TRUE(near(NodeNumber(s, 3).resultDisplacement.x, P * h * h * h / (24 * EI)));
     EXPECT_LT(std::fabs(NodeNumber(s, 2).resultDisplacement.z), 1e-6 * P * h * h / EI);
 }
+
+TEST(KnownAnswerExamples, PortalFrameOfAnyRigidity)
+{
+    // The portal frame with every EI 1e8 times larger or smaller: the same
+    // forces, translations and rotations 1e8 times smaller or larger. (The
+    // stiff one once showed a sway of 2e-11 m as 0 beside rotations of the
+    // same size.)
+    StructureModel reference;
+    ASSERT_TRUE(LoadAndCalculate("portal-frame.str", reference));
+    for (double factor : {1e8, 1e-8}) {
+        SCOPED_TRACE(factor);
+        StructureModel s;
+        ASSERT_TRUE(LoadAndCalculate("portal-frame.str", s));
+        for (Rod &rod : s.rods)
+            rod.EI *= factor;
+        ASSERT_TRUE(Calculated(s));
+        for (int node = 1; node <= 4; ++node) {
+            const Triple &d = NodeNumber(s, node).resultDisplacement;
+            const Triple &e = NodeNumber(reference, node).resultDisplacement;
+            EXPECT_TRUE(Close(d.x * factor, e.x, 1e-3)) << node;
+            EXPECT_TRUE(Close(d.z * factor, e.z, 1e-3)) << node;
+            EXPECT_TRUE(Close(NodeNumber(s, node).reaction.x, NodeNumber(reference, node).reaction.x, 1e5));
+        }
+        for (int rod = 1; rod <= 3; ++rod)
+            EXPECT_TRUE(Close(RodNumber(s, rod).resultM.x, RodNumber(reference, rod).resultM.x, 1e5)) << rod;
+    }
+}

@@ -112,8 +112,8 @@ TEST_F(InitializeArrays, RefusesZerosInLengthsRigiditiesAndTemperatureData)
     Case cases[] = {
         {"L", [](StructureBuilder &s) { s.nodeAt(1).x = s.nodeAt(0).x; }},
         {"I", [](StructureBuilder &s) { s.rodAt(2).EI = 0.0; }},
-        // Zero against the other rods' rigidity, whatever the units.
-        {"I", [](StructureBuilder &s) { s.rodAt(0).EI = 1e-11 * s.rodAt(1).EI; }},
+        // Zero against the other rods' rigidity (1e-14 of it), whatever the units.
+        {"I", [](StructureBuilder &s) { s.rodAt(0).EI = 1e-15 * s.rodAt(1).EI; }},
         {"AL", [](StructureBuilder &s) { s.rodAt(1).alpha = 0.0; }},
         {"H", [](StructureBuilder &s) { s.rodAt(0).height = 0.0; }},
     };

@@ -2,20 +2,17 @@
 
 #include "engine/ResultsCheck.h"
 #include "model/MathException.h"
-#include "model/Settings.h"
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
 
 #include <cstdio>
 #include <ctime>
 #include <new>
-#include <string>
 #include <vector>
 
 namespace {
 
 constexpr int mathErrorMessage = 50215;
-constexpr int resultsCheckMessage = 50227;
 
 // The result fields of every node and rod, to be put back when the results
 // fail their check.
@@ -113,7 +110,7 @@ bool Calculation::RunCalculation()
         step = "ComputeReactions";
         ComputeReactions();
         step = "VerifyResults";
-        if (!VerifyResults()) {
+        if (!VerifyResults(structure)) {
             previous.Restore(structure);
             return false;
         }
@@ -129,37 +126,5 @@ bool Calculation::RunCalculation()
     } catch (const std::bad_alloc &) {
         ReportMathException("Memory allocation error", step);
     }
-    return false;
-}
-
-bool Calculation::VerifyResults()
-{
-    const ResultsCheck check = CheckResults(structure);
-    // The worst place, as the user knows it: a service node or rod stands
-    // for the node whose support it replaces (the begin of its rod).
-    bool atNode = check.atNode;
-    int position = check.position;
-    if (position >= 0 && !atNode && structure.rods[position].serviceKind != ServiceNone) {
-        position = structure.rods[position].begin.node;
-        atNode = true;
-    }
-    if (position >= 0 && atNode && structure.nodes[position].serviceKind != ServiceNone) {
-        for (const Rod &rod : structure.rods) {
-            if (rod.end.node == position && rod.serviceKind != ServiceNone)
-                position = rod.begin.node;
-        }
-    }
-    const bool debug = Settings::current().debugMode;
-    const int label = position < 0 ? 0
-                      : debug      ? position
-                      : atNode     ? structure.nodes[position].number
-                                   : structure.rods[position].number;
-    const std::string where = std::string(atNode ? "узле " : "стержне ") + std::to_string(label);
-    LogPrintf(
-        "CHECKING RESULTS\n\nLargest deviation from equilibrium and compatibility: %.3g (%s, %s %d)\n\n",
-        check.worst, check.what, atNode ? "node" : "rod", label);
-    if (check.passed)
-        return true;
-    ReportMessage(resultsCheckMessage, where.c_str());
     return false;
 }

@@ -46,10 +46,6 @@ public:
     void TransferRodResults();
     void TransferNodeDisplacements();
     void ComputeReactions();
-    // Checks the transferred results for equilibrium and compatibility
-    // (ResultsCheck) and logs the largest deviation; refuses them with
-    // message 50227, naming the worst node or rod, when it is too large.
-    bool VerifyResults();
 
     // Column-pivoted elimination of A (a copy of A1, not changed here) that
     // finds P: the columns P[0 .. rows-1] form an invertible block. Reports

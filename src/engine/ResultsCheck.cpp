@@ -1,9 +1,15 @@
 #include "engine/ResultsCheck.h"
 
+#include "model/Settings.h"
+#include "numeric/CalcLog.h"
+
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace {
+
+constexpr int resultsCheckMessage = 50227;
 
 struct RodGeometry {
     double length = 0.0;
@@ -222,4 +228,35 @@ private:
 ResultsCheck CheckResults(const StructureModel &structure, const ResultsCheckOptions &options)
 {
     return Checker(structure, options).Run();
+}
+
+bool VerifyResults(const StructureModel &structure, const ResultsCheckOptions &options)
+{
+    const ResultsCheck check = CheckResults(structure, options);
+    bool atNode = check.atNode;
+    int position = check.position;
+    if (position >= 0 && !atNode && structure.rods[position].serviceKind != ServiceNone) {
+        position = structure.rods[position].begin.node;
+        atNode = true;
+    }
+    if (position >= 0 && atNode && structure.nodes[position].serviceKind != ServiceNone) {
+        for (const Rod &rod : structure.rods) {
+            if (rod.end.node == position && rod.serviceKind != ServiceNone)
+                position = rod.begin.node;
+        }
+    }
+    // Positions in debug mode, where they are shown instead of numbers.
+    const bool debug = Settings::current().debugMode;
+    const int label = position < 0 ? 0
+                      : debug      ? position
+                      : atNode     ? structure.nodes[position].number
+                                   : structure.rods[position].number;
+    LogPrintf(
+        "CHECKING RESULTS\n\nLargest deviation from equilibrium and compatibility: %.3g (%s, %s %d)\n\n",
+        check.worst, check.what, atNode ? "node" : "rod", label);
+    if (check.passed)
+        return true;
+    const std::string where = std::string(atNode ? "узле " : "стержне ") + std::to_string(label);
+    ReportMessage(resultsCheckMessage, where.c_str());
+    return false;
 }

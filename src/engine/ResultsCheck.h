@@ -34,3 +34,9 @@ struct ResultsCheck {
 };
 
 ResultsCheck CheckResults(const StructureModel &structure, const ResultsCheckOptions &options = {});
+
+// Runs the check on calculated results, logs the largest deviation
+// ("CHECKING RESULTS") and, when it is too large, reports message 50227
+// naming the worst node or rod as the user knows it (a service node or rod
+// stands for the node whose support it replaces); false then.
+bool VerifyResults(const StructureModel &structure, const ResultsCheckOptions &options = {});

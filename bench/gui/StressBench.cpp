@@ -5,7 +5,7 @@
 //
 //   ruvo_gui_bench --benchmark_filter=Stress
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "fixtures/RigidFrame.h"
 #include "model/StructureFile.h"

@@ -1,7 +1,7 @@
 // The file commands of the main frame: new, open, save, save as, the recent
 // files, the "Save changes" prompt and the window placement.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"

@@ -1,6 +1,6 @@
 #include "app/PrintCommands.h"
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "dialogs/ErrorBox.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"

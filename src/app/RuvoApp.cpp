@@ -1,8 +1,8 @@
 #include "app/RuvoApp.h"
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/SettingsStore.h"
-#include "app/ShowHelp.h"
+#include "dialogs/ShowHelp.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/SupportDialog.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandTarget.h"
+#include "document/CommandTarget.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "dialogs/DialogButtons.h"
 
-#include "app/ShowHelp.h"
+#include "dialogs/ShowHelp.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

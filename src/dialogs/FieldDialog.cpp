@@ -1,6 +1,6 @@
 #include "dialogs/FieldDialog.h"
 
-#include "app/ShowHelp.h"
+#include "dialogs/ShowHelp.h"
 #include "dialogs/ModalRunner.h"
 #include "dialogs/NumberField.h"
 

@@ -1,6 +1,6 @@
 #include "document/RuvoDoc.h"
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "engine/Calculate.h"
 #include "model/CLocale.h"
 #include "model/StructureFile.h"

@@ -2,7 +2,7 @@
 // commands of the Edit menu, the element commands of the context menu, the
 // reports and the calculator.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 
 #include <QProcess>

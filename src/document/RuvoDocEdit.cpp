@@ -2,7 +2,7 @@
 // mouse, the load dialogs and the delete commands. Every change follows one
 // pattern: undo snapshot, model operation, structureChanged.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "dialogs/LoadDialog.h"
 #include "dialogs/ModalRunner.h"
 #include "dialogs/PolarLoadDialog.h"

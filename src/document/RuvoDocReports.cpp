@@ -4,7 +4,7 @@
 #include "dialogs/LogDialog.h"
 #include "dialogs/ResultsDialog.h"
 #include "dialogs/StatisticsDialog.h"
-#include "document/ResultsReport.h"
+#include "engine/ResultsReport.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"

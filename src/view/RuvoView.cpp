@@ -1,6 +1,6 @@
 #include "view/RuvoView.h"
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/SettingsStore.h"
 #include "document/RuvoDoc.h"
 #include "model/MathException.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandTarget.h"
+#include "document/CommandTarget.h"
 #include "view/HitTest.h"
 #include "view/ModeCursors.h"
 #include "view/MomentScale.h"

@@ -3,7 +3,7 @@
 // lines, the context menu, tool tips and the status-bar coordinates. The
 // view never changes the model itself: it calls the document.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "dialogs/ModalRunner.h"
 #include "document/RuvoDoc.h"
 #include "numeric/Messages.h"

@@ -2,7 +2,7 @@
 // nothing on Cancel), About, technical support, the debug-mode key, and
 // every menu command owned by some part of the program.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/MainFrameFixture.h"
 #include "app/RuvoApp.h"

@@ -4,7 +4,7 @@
 
 #include "app/MainFrame.h"
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/ExceptionGuard.h"
 #include "app/MainFrameFixture.h"

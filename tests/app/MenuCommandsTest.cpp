@@ -2,8 +2,8 @@
 // key as the menu shows it, its status prompt, its checked state, and what
 // triggering it does on a small structure.
 
-#include "app/CommandIds.h"
-#include "app/HelpWindow.h"
+#include "document/CommandIds.h"
+#include "dialogs/HelpWindow.h"
 #include "app/MainFrame.h"
 #include "app/RuvoApp.h"
 #include "app/SettingsStore.h"

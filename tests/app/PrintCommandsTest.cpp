@@ -5,7 +5,7 @@
 
 #include "app/PrintCommands.h"
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"

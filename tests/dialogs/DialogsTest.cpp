@@ -1,6 +1,6 @@
 // The error box, the results and log windows and the statistics box.
 
-#include "app/HelpWindow.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/ErrorBox.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/LogDialog.h"

@@ -3,7 +3,7 @@
 
 #include "dialogs/OptionsDialog.h"
 
-#include "app/HelpWindow.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/NumberField.h"
 #include "model/Settings.h"

@@ -2,7 +2,7 @@
 // the "differs" rules of the multiple dialogs, the refusals on OK and the
 // load rules of a changed support state.
 
-#include "app/HelpWindow.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/ModalScript.h"
 #include "dialogs/MultiNodeDialog.h"
 #include "dialogs/MultiRodDialog.h"

@@ -2,7 +2,7 @@
 // the load dialogs, the delete commands and the single and multiple
 // property dialogs, each with its snapshot after OK and nothing on Cancel.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/ModalScript.h"
 #include "dialogs/MultiNodeDialog.h"

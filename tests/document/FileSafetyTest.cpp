@@ -5,7 +5,7 @@
 // numbers) give the reader's messages and leave a program that draws,
 // calculates, saves and opens the next file.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"

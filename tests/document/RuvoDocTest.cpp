@@ -3,7 +3,7 @@
 
 #include "document/RuvoDoc.h"
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/LogDialog.h"
 #include "dialogs/ResultsDialog.h"

@@ -3,7 +3,7 @@
 // it: opened from a file, calculated for the moment diagram, drawn, saved
 // and opened again. Correctness only; bench/gui/StressBench.cpp times it.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"

@@ -1,7 +1,7 @@
 // The one-level undo and redo: the state table of the two snapshots, the
 // enabling of the commands, and what new and open keep.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/ModalScript.h"
 #include "document/RuvoDoc.h"

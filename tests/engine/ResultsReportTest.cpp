@@ -1,6 +1,6 @@
 // The plain-text results report: section order, line formats, labels.
 
-#include "document/ResultsReport.h"
+#include "engine/ResultsReport.h"
 
 #include "engine/EngineTestSupport.h"
 

@@ -1,7 +1,7 @@
 // The command-line calculator run as a process: its report, its options,
 // its exit status and messages for every kind of failure.
 
-#include "document/ResultsReport.h"
+#include "engine/ResultsReport.h"
 #include "engine/KnownAnswerSupport.h"
 #include "model/StructureFile.h"
 

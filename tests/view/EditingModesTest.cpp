@@ -2,7 +2,7 @@
 // on the view: drawing nodes and rods, loads by mode, dragging, selection,
 // the context menu, rubber lines, cursors, tool tips and the status bar.
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/ModalScript.h"

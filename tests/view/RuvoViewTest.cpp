@@ -4,7 +4,7 @@
 
 #include "view/RuvoView.h"
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "view/ViewTestSupport.h"
 

@@ -7,7 +7,7 @@
 // 3 the page could not be written.
 
 #include "PageOutput.h"
-#include "document/ResultsReport.h"
+#include "engine/ResultsReport.h"
 #include "engine/Calculate.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"

@@ -1,4 +1,4 @@
-#include "document/ResultsReport.h"
+#include "engine/ResultsReport.h"
 
 #include "model/CLocale.h"
 #include "numeric/Messages.h"

@@ -1,6 +1,6 @@
-#include "app/ShowHelp.h"
+#include "dialogs/ShowHelp.h"
 
-#include "app/HelpWindow.h"
+#include "dialogs/HelpWindow.h"
 
 void ShowHelp(int context)
 {

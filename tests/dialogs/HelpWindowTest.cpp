@@ -1,7 +1,7 @@
-#include "app/HelpWindow.h"
+#include "dialogs/HelpWindow.h"
 
 #include "app/CommandTable.h"
-#include "app/ShowHelp.h"
+#include "dialogs/ShowHelp.h"
 #include "view/CursorHotspots.h"
 
 #include <QApplication>

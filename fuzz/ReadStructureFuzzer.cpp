@@ -34,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     StructureModel model;
     const StructureReadResult result = ReadStructure(model, text);
+    ReportMessages(result.messages);
     if (result.ok != reporter.messages.empty())
         Finding("the reader's result and its messages disagree",
                 std::to_string(reporter.messages.size()) + " messages");
@@ -51,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     StructureModel again;
     reporter.messages.clear();
     const StructureReadResult reread = ReadStructure(again, written);
+    ReportMessages(reread.messages);
     if (!reread.ok || !reporter.messages.empty())
         Finding("a written structure does not read back", written);
     if (again.nodes.count != model.nodes.count || again.rods.count != model.rods.count)

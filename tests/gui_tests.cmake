@@ -21,7 +21,5 @@ target_compile_definitions(ruvo_gui_tests PRIVATE
 gtest_discover_tests(ruvo_gui_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "RUVO_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")
 # The export tests run the command-line calculator as a process.
-if(TARGET ruvo-calc)
-    add_dependencies(ruvo_gui_tests ruvo-calc)
-    target_compile_definitions(ruvo_gui_tests PRIVATE RUVO_CALC_PATH="$<TARGET_FILE:ruvo-calc>")
-endif()
+add_dependencies(ruvo_gui_tests ruvo-calc)
+target_compile_definitions(ruvo_gui_tests PRIVATE RUVO_CALC_PATH="$<TARGET_FILE:ruvo-calc>")

@@ -1,11 +1,13 @@
 #include "app/MainFrame.h"
 
-#include "document/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/ElementCommands.h"
 #include "app/ExceptionGuard.h"
 #include "app/KeyLocks.h"
 #include "app/PrintCommands.h"
+#include "app/ReportCommands.h"
 #include "app/RuvoApp.h"
+#include "document/CommandIds.h"
 #include "app/SettingsStore.h"
 #include "document/RuvoDoc.h"
 #include "numeric/Messages.h"
@@ -99,7 +101,8 @@ QLabel *MakePane(const QString &text, int width, QWidget *parent)
 
 MainFrame::MainFrame(QWidget *parent)
     : QMainWindow(parent), doc(new RuvoDoc(this)), app(new RuvoApp(this)),
-      structureView(new RuvoView(doc, this)), printing(new PrintCommands(doc, structureView, this))
+      structureView(new RuvoView(doc, this)), printing(new PrintCommands(doc, structureView, this)),
+      elementCommands(std::make_unique<ElementCommands>(doc)), reportCommands(std::make_unique<ReportCommands>(doc))
 {
     setObjectName(QStringLiteral("MainFrame"));
     setCentralWidget(structureView);
@@ -107,6 +110,9 @@ MainFrame::MainFrame(QWidget *parent)
     setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
 
     addCommandTarget(printing);
+    addCommandTarget(elementCommands.get());
+    addCommandTarget(reportCommands.get());
+    structureView->setElementEditor(elementCommands.get());
     createActions();
     createMenus();
     createToolBars();

@@ -6,13 +6,16 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class ElementCommands;
 class PrintCommands;
+class ReportCommands;
 class RuvoApp;
 class RuvoDoc;
 class RuvoView;
@@ -36,6 +39,9 @@ public:
     RuvoApp *application() const { return app; }
     // Printing, preview, printer setup and export.
     PrintCommands *printCommands() const { return printing; }
+    // The element commands that ask for values, and the reports.
+    ElementCommands *elementEditor() const { return elementCommands.get(); }
+    ReportCommands *reports() const { return reportCommands.get(); }
     // The action of a command id, or nullptr.
     QAction *action(int id) const { return actions.value(id, nullptr); }
     QToolBar *mainToolBar() const { return mainBar; }
@@ -101,6 +107,8 @@ private:
     RuvoApp *app;
     RuvoView *structureView;
     PrintCommands *printing;
+    std::unique_ptr<ElementCommands> elementCommands;
+    std::unique_ptr<ReportCommands> reportCommands;
     std::vector<CommandTarget *> extraTargets;
     QHash<int, QAction *> actions;
     QToolBar *mainBar = nullptr;

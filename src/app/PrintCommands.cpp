@@ -248,7 +248,9 @@ int PrintFileFromCommandLine(const QString &path)
     }
     // A malformed line has been reported; half a structure is not printed.
     StructureModel checked;
-    if (!ReadStructure(checked, std::string_view(bytes.constData(), size_t(bytes.size()))).ok)
+    const StructureReadResult read = ReadStructure(checked, std::string_view(bytes.constData(), size_t(bytes.size())));
+    ReportMessages(read.messages);
+    if (!read.ok)
         return 2;
     RuvoDoc document;
     document.structure = checked;

@@ -64,6 +64,15 @@ bool RuvoApp::onCommand(int id)
     case Command::DebugMode:
         toggleDebugMode();
         return true;
+    // The view shows their checked state; the setting is stored at once.
+    case Command::ShowGrid:
+        SettingsStore::ToggleShowGrid();
+        emit repaintRequested();
+        return true;
+    case Command::ShowNumbers:
+        SettingsStore::ToggleShowNumbers();
+        emit repaintRequested();
+        return true;
     case Command::HelpContents:
         ShowHelp(HelpContentsContext);
         return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ElementValues.h"
+
 #include <QDialog>
 #include <vector>
 
@@ -19,14 +21,6 @@ constexpr int NodeAngleHighest = 180;
 constexpr int RodAngleLowest = -179;
 constexpr int RodAngleHighest = 180;
 } // namespace ArrowRange
-
-// One value of the multiple dialogs: `differs` when the selected elements do
-// not agree on it (shown as an empty field), and on return when the user
-// left the field empty, i.e. the elements keep their own values.
-struct MixedValue {
-    double value = 0.0;
-    bool differs = false;
-};
 
 // Base of the property and load dialogs: labelled number fields in groups,
 // and the check of every field when the dialog is confirmed. A field that

@@ -4,18 +4,6 @@
 
 class QCheckBox;
 
-// The values of several nodes as "Свойства нескольких узлов" shows them.
-struct MultiNodeValues {
-    bool isFree = true;
-    bool isFreeDiffers = false; // the check box is indeterminate
-    MixedValue fx;
-    MixedValue fy;
-    MixedValue moment;
-    MixedValue dx;
-    MixedValue dy;
-    MixedValue da; // degrees, checked to lie in -180...180
-};
-
 // "Свойства нескольких узлов": the support state, nodal loads and prescribed
 // displacements of several nodes at once. A value the nodes do not share
 // starts empty (the check box indeterminate); what the user leaves so comes

@@ -4,29 +4,6 @@
 
 class QButtonGroup;
 
-// The values of several rods as "Свойства нескольких стержней" shows them.
-// A joint is 1 (hinge) or 2 (rigid); any other shared joint is shown with
-// no radio chosen.
-struct MultiRodValues {
-    int beginJoint = 1;
-    bool beginJointDiffers = false;
-    int endJoint = 1;
-    bool endJointDiffers = false;
-    MixedValue beginAngle;
-    MixedValue endAngle;
-    MixedValue qx;
-    MixedValue qy;
-    MixedValue leftTemperature;
-    MixedValue rightTemperature;
-    // Those of a bare rod until filled.
-    MixedValue EI{1.0, false};
-    MixedValue EF{1.0, false};
-    MixedValue height{1.0, false};
-    MixedValue alpha{1.0, false};
-    MixedValue nu{0.5, false};
-    MixedValue mu{1.0, false};
-};
-
 // "Свойства нескольких стержней": joints and support angles of both ends,
 // distributed load, temperatures and material values of several rods. A
 // value the rods do not share starts empty; a joint group starts without a

@@ -4,19 +4,6 @@
 
 class QCheckBox;
 
-// The values of one node as "Свойства узла" shows them.
-struct NodeValues {
-    double x = 0.0;
-    double y = 0.0;
-    bool isFree = true;
-    double fx = 0.0;
-    double fy = 0.0;
-    double moment = 0.0;
-    double dx = 0.0;
-    double dy = 0.0;
-    double da = 0.0; // degrees
-};
-
 // "Свойства узла": coordinates, the free-node check box, the nodal load and
 // the prescribed displacement of one node. The displacement fields are
 // disabled while the box is checked. Confirming a change of the support

@@ -80,7 +80,8 @@ bool RuvoDoc::openFile(const QString &filePath)
     }
     file.close();
 
-    ReadStructure(structure, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    ReportMessages(
+        ReadStructure(structure, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))).messages);
     // Whatever the reader kept (all of the file, or the lines before a bad
     // one) is a new structure: its old results and displays must not be
     // shown for it, so the hand-over happens after a reported error too.

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "document/CommandTarget.h"
+#include "document/ElementValues.h"
 #include "model/StructureModel.h"
 
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <vector>
 
 // The single document: the structure being edited, its file, the modified
 // flag, the result-display switches, the validity of the results and the
@@ -49,36 +51,51 @@ public:
     void selectNode(int node, bool flag);
     void selectRod(int rod, bool flag);
 
-    // Element operations of the view. Each takes the undo snapshot, changes
-    // the model and ends with structureChanged, also when the model refuses
-    // (a node on top of another, a duplicate rod). Positions outside the
-    // lists are ignored.
+    // Element operations. Each takes the undo snapshot, changes the model
+    // and ends with structureChanged, also when the model refuses (a node on
+    // top of another, a duplicate rod). Positions outside the lists are
+    // ignored.
     void moveNode(int node, double x, double y);
     void addNode(double x, double y, bool isFree);
     void addRod(int a, int b);
     void splitRod(int rod, double x, double y, bool isFree);
-    // Load operations: each opens its dialog filled with the present values
-    // and changes the structure (snapshot first) only when it is confirmed.
-    // On a rod, a force or a moment splits the rod at (x, y) with a new free
-    // node that takes the load. A rod is never split where a node stands
-    // already (no dialog opens then).
-    void forceOnRod(int rod, double x, double y);
-    void momentOnRod(int rod, double x, double y);
-    void forceOnNode(int node);
-    void momentOnNode(int node);
-    void distributedLoad(int rod);
-    void displacementOnNode(int node);
-    void temperatureOnRod(int rod);
+    // Loads with their values (the element commands ask for them first). On
+    // a rod, a force or a moment splits the rod at (x, y) with a new free
+    // node that takes the load; a rod is never split where a node stands
+    // already (canSplitRodAt is false then).
+    bool canSplitRodAt(int rod, double x, double y) const;
+    void splitRodWithForce(int rod, double x, double y, Pair force);
+    void splitRodWithMoment(int rod, double x, double y, double moment);
+    void setNodeForce(int node, Pair force);
+    void setNodeMoment(int node, double moment);
+    void setRodLoad(int rod, Pair load);
+    void setNodeDisplacement(int node, Triple displacement);
+    // The temperatures (left, right) with the rod's alpha and height.
+    void setRodTemperature(int rod, Pair temperature, double alpha, double height);
 
-    // Property dialogs; the snapshot and the change only after OK.
-    void nodeProperties(int node);
-    void rodProperties(int rod);
-    // The selected nodes (rods): nothing, the single dialog or the
-    // multiple dialog, by their number.
-    void selectedNodeProperties();
-    void selectedRodProperties();
+    // Property values as the dialogs show them, and their write-back. The
+    // getters need a valid position (rodValues and rodContext a rod with
+    // valid ends); the apply operations ignore positions that are not.
+    NodeValues nodeValues(int node) const;
+    void applyNodeValues(int node, const NodeValues &values);
+    bool isRodWithValidEnds(int rod) const;
+    RodValues rodValues(int rod) const;
+    RodContext rodContext(int rod) const;
+    void applyRodValues(int rod, const RodValues &values);
+    // Positions of the selected nodes (rods) in list order.
+    std::vector<int> selectedNodes() const;
+    std::vector<int> selectedRods() const;
+    // Need at least one position.
+    MultiNodeValues multiNodeValues(const std::vector<int> &nodes) const;
+    void applyMultiNodeValues(const std::vector<int> &nodes, const MultiNodeValues &values);
+    MultiRodValues multiRodValues(const std::vector<int> &rods) const;
+    void applyMultiRodValues(const std::vector<int> &rods, const MultiRodValues &values);
 
-    // The delete commands 40151 ... 40157 on currentNode or currentRod.
+    // The element that the context menu's commands act on.
+    void setCurrentNode(int node);
+    void setCurrentRod(int rod);
+    // The delete commands (Command::DeleteNode ... Command::DeleteDisplacement)
+    // on currentNode or currentRod.
     void deleteCommand(int id);
 
     bool isNode(int node) const { return node >= 0 && node < structure.nodes.count; }
@@ -92,11 +109,6 @@ public:
     // Switches all five result displays off.
     void switchResultsOff();
 
-    // Report commands: the results report (calculating first), the
-    // statistics and the calculation log, each in its dialog.
-    void showResults();
-    void showStatistics();
-    void showLog();
     // Starts a desktop calculator without waiting; false when none is found.
     static bool startCalculator();
 
@@ -130,6 +142,16 @@ signals:
     void positionsChanged();
 
 private:
+    // The one way the structure changes: the undo snapshot, the change,
+    // then structureChanged.
+    template <typename Change> void edit(Change change)
+    {
+        saveUndoState();
+        change();
+        structureChanged();
+    }
+    bool nodeStandsAt(double x, double y) const;
+
     enum class RodDirection { Any, Horizontal, Vertical };
     void selectAllNodes();
     void selectRods(RodDirection direction);

@@ -1,6 +1,7 @@
 // The commands routed to the document: undo and redo, the selection
-// commands of the Edit menu, the element commands of the context menu, the
-// reports and the calculator.
+// commands of the Edit menu, the delete commands of the context menu and
+// the calculator. The commands that ask the user first are the
+// application's (ElementCommands, ReportCommands).
 
 #include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
@@ -49,12 +50,6 @@ bool RuvoDoc::onCommand(int id)
         selectRods(RodDirection::Vertical);
         updateAllViews(SelectionHint);
         return true;
-    case Command::NodeProperties:
-        nodeProperties(currentNode);
-        return true;
-    case Command::RodProperties:
-        rodProperties(currentRod);
-        return true;
     case Command::DeleteNode:
     case Command::DeleteForce:
     case Command::DeleteMoment:
@@ -63,15 +58,6 @@ bool RuvoDoc::onCommand(int id)
     case Command::DeleteDistributedLoad:
     case Command::DeleteTemperature:
         deleteCommand(id);
-        return true;
-    case Command::Results:
-        showResults();
-        return true;
-    case Command::ShowLog:
-        showLog();
-        return true;
-    case Command::Statistics:
-        showStatistics();
         return true;
     case Command::Calculator:
         // A missing calculator is not an error worth a message.
@@ -91,14 +77,12 @@ bool RuvoDoc::updateCommand(int id, CommandState &state)
     case Command::EditRedo:
         state.enabled = canRedo();
         return true;
-    case Command::NodeProperties:
     case Command::DeleteNode:
     case Command::DeleteForce:
     case Command::DeleteMoment:
     case Command::DeleteDisplacement:
         state.enabled = isNode(currentNode);
         return true;
-    case Command::RodProperties:
     case Command::DeleteRod:
     case Command::DeleteDistributedLoad:
     case Command::DeleteTemperature:
@@ -110,9 +94,6 @@ bool RuvoDoc::updateCommand(int id, CommandState &state)
     case Command::SelectAllRods:
     case Command::SelectHorizontalRods:
     case Command::SelectVerticalRods:
-    case Command::Results:
-    case Command::ShowLog:
-    case Command::Statistics:
     case Command::Calculator:
         state.enabled = true;
         return true;

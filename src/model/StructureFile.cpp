@@ -1,7 +1,5 @@
 #include "model/StructureFile.h"
 
-#include "numeric/CalcLog.h"
-
 #include <string>
 #include <vector>
 
@@ -98,8 +96,8 @@ StructureReadResult ReadStructure(StructureModel &model, std::string_view text)
             rodLines.push_back(lineNumber);
         }
     }
-    // The messages are shown once the model holds what was read, so that a
-    // repaint behind the error box shows it.
+    // The messages are shown by the caller once the model holds what was
+    // read, so that a repaint behind the error box shows it.
     std::vector<int> messages;
     const bool stopped = !result.ok;
     if (stopped)
@@ -157,7 +155,6 @@ StructureReadResult ReadStructure(StructureModel &model, std::string_view text)
 
     fill(model.nodes, nodes);
     fill(model.rods, validRods);
-    for (int id : messages)
-        ReportMessage(id);
+    result.messages = messages;
     return result;
 }

@@ -282,6 +282,12 @@ void ReportMessage(int id, const char *argument)
     reportText(messageText(id, argument));
 }
 
+void ReportMessages(const std::vector<int> &ids)
+{
+    for (int id : ids)
+        ReportMessage(id);
+}
+
 void ReportError(const char *format, ...)
 {
     // The message is limited to 1023 characters, like every message text.

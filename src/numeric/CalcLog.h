@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The calculation log and the one path by which errors reach the user.
 // Every log record opens the log file, appends and closes it, and only
@@ -45,6 +46,9 @@ ErrorReporter SetErrorReporter(ErrorReporter reporter);
 // when given), splits it at the first tab (no tab: reason "Internal error!"),
 // logs an "ERROR" record and shows it.
 void ReportMessage(int id, const char* argument = nullptr);
+// ReportMessage for each id in order: the messages a lower layer collected
+// (the structure file reader's).
+void ReportMessages(const std::vector<int>& ids);
 void ReportError(const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))

@@ -1,7 +1,6 @@
 #include "view/RuvoView.h"
 
 #include "document/CommandIds.h"
-#include "app/SettingsStore.h"
 #include "document/RuvoDoc.h"
 #include "model/MathException.h"
 #include "model/Settings.h"
@@ -92,14 +91,6 @@ bool RuvoView::onCommand(int id)
         return true;
     case Command::FitAll:
         fitAllCommand();
-        return true;
-    case Command::ShowGrid:
-        SettingsStore::ToggleShowGrid();
-        invalidate();
-        return true;
-    case Command::ShowNumbers:
-        SettingsStore::ToggleShowNumbers();
-        invalidate();
         return true;
     case Command::ShowLoads:
         loadsShown = !loadsShown;

@@ -9,6 +9,7 @@
 
 #include <QAbstractScrollArea>
 
+class ElementEditor;
 class RuvoDoc;
 class QMenu;
 class QPainter;
@@ -28,6 +29,9 @@ public:
     ~RuvoView() override;
 
     RuvoDoc *document() const { return doc; }
+    // Who shows the dialogs of the element commands and the warnings; the
+    // view asks nothing of the user without one.
+    void setElementEditor(ElementEditor *elementEditor) { editor = elementEditor; }
     const Viewport &viewport() const { return port; }
     // The widget the view paints on (the scroll area's own viewport widget).
     QWidget *canvas() const { return QAbstractScrollArea::viewport(); }
@@ -106,6 +110,13 @@ protected:
     void resetInteraction();
 
 private:
+    // Calls an element command of the editor, when there is one.
+    template <typename Request, typename... Args> void askEditor(Request request, Args... args)
+    {
+        if (editor != nullptr)
+            (editor->*request)(args...);
+    }
+    void warn(int message);
     void horizontalScrollAction(int action);
     void verticalScrollAction(int action);
     void updateScrollBars();
@@ -130,6 +141,7 @@ private:
     bool isUsable() const;
 
     RuvoDoc *doc;
+    ElementEditor *editor = nullptr;
     Viewport port;
     MomentScale momentScale;
 

@@ -4,9 +4,9 @@
 // view never changes the model itself: it calls the document.
 
 #include "document/CommandIds.h"
-#include "dialogs/ModalRunner.h"
 #include "document/RuvoDoc.h"
 #include "numeric/Messages.h"
+#include "view/ElementEditor.h"
 #include "view/GridDrawing.h"
 #include "view/LogicalPainter.h"
 #include "view/RuvoView.h"
@@ -29,11 +29,6 @@ constexpr int ForceOnSupportRule = 51007;         // forces and moments only at 
 // A press becomes a drag once the pointer has left this many pixels.
 constexpr int DragThreshold = 1;
 const QColor RubberLineColour(192, 192, 192);
-
-void Warn(int message, QWidget *parent)
-{
-    ShowWarning(QString::fromUtf8(LoadString(message)), parent);
-}
 
 } // namespace
 
@@ -255,7 +250,7 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
     case ModeSupportNode: {
         const bool isFree = currentMode == ModeFreeNode;
         if (onNode) {
-            doc->nodeProperties(hit.index);
+            askEditor(&ElementEditor::nodeProperties, hit.index);
         } else if (onRod) {
             // The new node lies on the rod, not beside it where the click
             // (up to 9 pixels off) snapped: the rod stays straight.
@@ -269,7 +264,7 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
     }
     case ModeRod:
         if (onRod) {
-            doc->rodProperties(hit.index);
+            askEditor(&ElementEditor::rodProperties, hit.index);
             doc->deselectAll();
         }
         break;
@@ -278,46 +273,46 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
         const bool force = currentMode == ModeForce;
         if (onNode) {
             if (support)
-                Warn(ForceOnSupportRule, this);
+                warn(ForceOnSupportRule);
             else if (force)
-                doc->forceOnNode(hit.index);
+                askEditor(&ElementEditor::forceOnNode, hit.index);
             else
-                doc->momentOnNode(hit.index);
+                askEditor(&ElementEditor::momentOnNode, hit.index);
         } else if (onRod) {
             // The new node lies on the rod, not beside it where the
             // click (up to 9 pixels off) snapped.
             const Pair onLine = PointOnRod(doc->structure, hit.index, world);
             if (force)
-                doc->forceOnRod(hit.index, onLine.x, onLine.y);
+                askEditor(&ElementEditor::forceOnRod, hit.index, onLine.x, onLine.y);
             else
-                doc->momentOnRod(hit.index, onLine.x, onLine.y);
+                askEditor(&ElementEditor::momentOnRod, hit.index, onLine.x, onLine.y);
             doc->deselectAll();
         }
         break;
     }
     case ModeDistributedLoad:
         if (onRod)
-            doc->distributedLoad(hit.index);
+            askEditor(&ElementEditor::distributedLoad, hit.index);
         break;
     case ModeTemperature:
         if (onRod)
-            doc->temperatureOnRod(hit.index);
+            askEditor(&ElementEditor::temperatureOnRod, hit.index);
         break;
     case ModeDisplacement:
         if (onNode) {
             if (support)
-                doc->displacementOnNode(hit.index);
+                askEditor(&ElementEditor::displacementOnNode, hit.index);
             else
-                Warn(DisplacementOnFreeNodeRule, this);
+                warn(DisplacementOnFreeNodeRule);
         }
         break;
     case ModeDelete:
         if (onNode) {
-            doc->currentNode = hit.index;
-            doc->onCommand(Command::DeleteNode);
+            doc->setCurrentNode(hit.index);
+            doc->deleteCommand(Command::DeleteNode);
         } else if (onRod) {
-            doc->currentRod = hit.index;
-            doc->onCommand(Command::DeleteRod);
+            doc->setCurrentRod(hit.index);
+            doc->deleteCommand(Command::DeleteRod);
         }
         break;
     }
@@ -335,14 +330,14 @@ void RuvoView::selectionClick(const HitResult &hit, bool ctrl)
     if (selected && !ctrl) {
         if (node) {
             if (structure.severalNodesSelected())
-                doc->selectedNodeProperties();
+                askEditor(&ElementEditor::selectedNodeProperties);
             else
-                doc->nodeProperties(hit.index);
+                askEditor(&ElementEditor::nodeProperties, hit.index);
         } else {
             if (structure.severalRodsSelected())
-                doc->selectedRodProperties();
+                askEditor(&ElementEditor::selectedRodProperties);
             else
-                doc->rodProperties(hit.index);
+                askEditor(&ElementEditor::rodProperties, hit.index);
         }
         return;
     }
@@ -387,7 +382,7 @@ QMenu *RuvoView::createContextMenu(LogicalPoint p)
     };
     const HitResult hit = hitAt(p);
     if (hit.kind == HitNode && doc != nullptr) {
-        doc->currentNode = hit.index;
+        doc->setCurrentNode(hit.index);
         const Node &node = doc->structure.nodes[hit.index];
         menu->setDefaultAction(add(Command::NodeProperties, "Свойства узла..."));
         menu->addSeparator();
@@ -397,7 +392,7 @@ QMenu *RuvoView::createContextMenu(LogicalPoint p)
         add(Command::DeleteDisplacement, "Удалить перемещение", node.hasDisplacement());
         menu->addSeparator();
     } else if (hit.kind == HitRod && doc != nullptr) {
-        doc->currentRod = hit.index;
+        doc->setCurrentRod(hit.index);
         const Rod &rod = doc->structure.rods[hit.index];
         menu->setDefaultAction(add(Command::RodProperties, "Свойства стержня..."));
         menu->addSeparator();
@@ -415,8 +410,16 @@ QMenu *RuvoView::createContextMenu(LogicalPoint p)
 
 void RuvoView::contextCommand(int id)
 {
-    if (!onCommand(id) && doc != nullptr)
-        doc->onCommand(id);
+    if (onCommand(id) || doc == nullptr)
+        return;
+    if (!doc->onCommand(id) && editor != nullptr)
+        editor->onCommand(id);
+}
+
+void RuvoView::warn(int message)
+{
+    if (editor != nullptr)
+        editor->warn(message, this);
 }
 
 // --- Keys ------------------------------------------------------------------------

@@ -1,13 +1,10 @@
 // The document: files, the modified flag and title, the calculation trigger,
-// undo and redo, the selection commands and the report commands.
+// undo and redo and the selection commands.
 
 #include "document/RuvoDoc.h"
 
 #include "document/CommandIds.h"
 #include "dialogs/GuiTestSupport.h"
-#include "dialogs/LogDialog.h"
-#include "dialogs/ResultsDialog.h"
-#include "dialogs/StatisticsDialog.h"
 #include "fixtures/FilesAndPixels.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
@@ -418,84 +415,6 @@ TEST_F(RuvoDocTest, SelectionCommandsAddToTheSelectionWithExactDirections)
     EXPECT_FALSE(doc.structure.rods[1].isSelected());
     EXPECT_FALSE(doc.structure.nodes[0].isSelected());
     EXPECT_FALSE(doc.canUndo()) << "selection takes no undo snapshot";
-}
-
-TEST_F(RuvoDocTest, StatisticsShowTheNodeAndRodCounts)
-{
-    MakeCantilever(doc.structure);
-    doc.structure.addNode(7.0, 7.0, true);
-    QString nodes, rods;
-    ModalAnswer answer([&](QWidget *modal) {
-        auto *dialog = qobject_cast<StatisticsDialog *>(modal);
-        ASSERT_NE(dialog, nullptr);
-        nodes = dialog->nodeCount();
-        rods = dialog->rodCount();
-        dialog->accept();
-    });
-    ASSERT_TRUE(doc.onCommand(Command::Statistics));
-    EXPECT_TRUE(answer.seen());
-    EXPECT_EQ(nodes, QStringLiteral("3"));
-    EXPECT_EQ(rods, QStringLiteral("1"));
-    EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(RuvoDocTest, ResultsCalculateOnceAndShowTheReport)
-{
-    MakeCantilever(doc.structure);
-    QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
-    for (int round = 0; round < 2; ++round) {
-        QString text;
-        ModalAnswer answer([&](QWidget *modal) {
-            auto *dialog = qobject_cast<ResultsDialog *>(modal);
-            ASSERT_NE(dialog, nullptr);
-            text = dialog->textBox()->toPlainText();
-            dialog->accept();
-        });
-        ASSERT_TRUE(doc.onCommand(Command::Results));
-        EXPECT_TRUE(answer.seen());
-        EXPECT_TRUE(text.startsWith(QStringLiteral("ОТЧЕТ ПО КОНСТРУКЦИИ\n"))) << text.left(40).toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("Стержень 1:"))) << text.toStdString();
-        EXPECT_FALSE(text.contains(QLatin1Char('\r')));
-    }
-    EXPECT_EQ(messages.count(), 1) << "the second report reuses the results";
-}
-
-TEST_F(RuvoDocTest, ResultsOfAFailingStructureShowOnlyTheError)
-{
-    MakeFloatingRod(doc.structure);
-    ModalAnswer answer([](QWidget *modal) { modal->close(); });
-    ASSERT_TRUE(doc.onCommand(Command::Results));
-    EXPECT_FALSE(answer.seen());
-    EXPECT_EQ(reporter.errors.size(), 1u);
-}
-
-TEST_F(RuvoDocTest, TheLogCommandShowsTheFileOrReportsItsAbsence)
-{
-    const QString logPath = QString::fromStdString(LogFilePath());
-    QFile::remove(logPath);
-    ASSERT_TRUE(doc.onCommand(Command::ShowLog));
-    ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0].headline, "Файл журнала не существует!");
-    EXPECT_EQ(reporter.errors[0].reason, "Включите запись в журнал в диалоге Настройки");
-
-    for (const QByteArray &contents :
-         {QByteArray(), QByteArray("SOLVING MAIN EQUATION\n\nA[2,2]:\n     1      2 \n")}) {
-        ASSERT_TRUE(WriteBytes(logPath, contents));
-        QString text;
-        ModalAnswer answer([&](QWidget *modal) {
-            auto *dialog = qobject_cast<LogDialog *>(modal);
-            ASSERT_NE(dialog, nullptr);
-            text = dialog->textBox()->toPlainText();
-            dialog->accept();
-        });
-        QSignalSpy updates(&doc, &RuvoDoc::viewsUpdated);
-        ASSERT_TRUE(doc.onCommand(Command::ShowLog));
-        EXPECT_TRUE(answer.seen());
-        EXPECT_EQ(text, QString::fromUtf8(contents));
-        EXPECT_EQ(updates.count(), 1) << "views are updated after the log closes";
-    }
-    EXPECT_EQ(reporter.errors.size(), 1u);
-    QFile::remove(logPath);
 }
 
 } // namespace

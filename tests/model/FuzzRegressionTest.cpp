@@ -82,6 +82,7 @@ TEST(FuzzRegression, FoundFileInputsReadAndSurviveASave)
         RecordingReporter reporter;
         StructureModel model;
         const StructureReadResult result = ReadStructure(model, ReadWholeFile(input));
+        ReportMessages(result.messages);
         EXPECT_EQ(result.ok, reporter.messages.empty());
         EXPECT_TRUE(AllFinite(model));
         for (const Rod &rod : model.rods) {
@@ -96,7 +97,9 @@ TEST(FuzzRegression, FoundFileInputsReadAndSurviveASave)
         const std::string written = WriteStructure(model);
         reporter.messages.clear();
         StructureModel reopened;
-        EXPECT_TRUE(ReadStructure(reopened, written).ok) << written;
+        const StructureReadResult reread = ReadStructure(reopened, written);
+        ReportMessages(reread.messages);
+        EXPECT_TRUE(reread.ok) << written;
         EXPECT_TRUE(reporter.messages.empty()) << written;
         EXPECT_EQ(reopened.nodes.count, model.nodes.count);
         EXPECT_EQ(reopened.rods.count, model.rods.count);
@@ -128,7 +131,9 @@ TEST(FuzzRegression, ExtremeFiniteValuesSurviveASave)
 
         RecordingReporter reporter;
         StructureModel reopened;
-        ASSERT_TRUE(ReadStructure(reopened, WriteStructure(model)).ok);
+        const StructureReadResult reread = ReadStructure(reopened, WriteStructure(model));
+        ReportMessages(reread.messages);
+        ASSERT_TRUE(reread.ok);
         EXPECT_TRUE(reporter.messages.empty());
         ASSERT_EQ(reopened.nodes.count, 2);
         ASSERT_EQ(reopened.rods.count, 1);
@@ -161,6 +166,7 @@ TEST(FuzzRegression, NumbersPastTheLargestDoubleAreRefusedWithTheNodeMessage)
         const std::string text =
             std::string("Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 ") + number + " 0 1 0 0 0 0 0 0\n";
         const StructureReadResult result = ReadStructure(model, text);
+        ReportMessages(result.messages);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.messageId, 50219);
         EXPECT_EQ(result.lineNumber, 2);

@@ -44,6 +44,7 @@ void ReadAndCheck(const std::string &text)
     RecordingReporter reporter;
     StructureModel model;
     StructureReadResult result = ReadStructure(model, text);
+    ReportMessages(result.messages);
     EXPECT_EQ(result.ok, reporter.messages.empty()) << text;
     EXPECT_LE(reporter.messages.size(), 2u) << text;
     if (!result.ok) {

@@ -45,6 +45,7 @@ ReadOutcome Read(StructureModel &model, const std::string &text)
     RecordingReporter reporter;
     ReadOutcome outcome;
     outcome.result = ReadStructure(model, text);
+    ReportMessages(outcome.result.messages);
     outcome.messages = reporter.messages;
     return outcome;
 }

@@ -3,6 +3,7 @@
 // the context menu, rubber lines, cursors, tool tips and the status bar.
 
 #include "document/CommandIds.h"
+#include "app/ElementCommands.h"
 #include "app/MainFrame.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/ModalScript.h"
@@ -47,6 +48,7 @@ protected:
         Settings::current().showNumbers = 0;
         Settings::current().mouseStep = 0.1;
         Settings::current().type = 2;
+        view.setElementEditor(&commands);
         view.setAttribute(Qt::WA_DontShowOnScreen);
         view.resize(640, 480);
         view.show();
@@ -138,6 +140,7 @@ protected:
     SettingsBackup settings;
     RecordingReporter reporter;
     RuvoDoc doc;
+    ElementCommands commands{&doc};
     RuvoView view;
 };
 

@@ -4,6 +4,8 @@
 
 #include "view/RuvoView.h"
 
+#include "app/RuvoApp.h"
+
 #include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "view/ViewTestSupport.h"
@@ -494,14 +496,17 @@ TEST_F(RuvoViewTest, FailingCalculationLeavesTheSwitchOff)
     paint();
 }
 
+// The application object flips and stores the two settings; the view shows
+// their checked state.
 TEST_F(RuvoViewTest, GridAndNumbersTogglesAreStoredAtOnce)
 {
+    RuvoApp app;
     Settings::current().showGrid = 1;
     Settings::current().showNumbers = 1;
     QSettings store(QStringLiteral("Ostrand"), QStringLiteral("Руво"));
     for (int round = 0; round < 2; ++round) {
-        view.onCommand(Command::ShowGrid);
-        view.onCommand(Command::ShowNumbers);
+        EXPECT_TRUE(app.onCommand(Command::ShowGrid));
+        EXPECT_TRUE(app.onCommand(Command::ShowNumbers));
         int expected = round == 0 ? 0 : 1;
         EXPECT_EQ(expected, Settings::current().showGrid);
         EXPECT_EQ(expected, Settings::current().showNumbers);

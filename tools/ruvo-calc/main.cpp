@@ -255,6 +255,7 @@ int main(int argc, char **argv)
 
     StructureModel structure;
     const StructureReadResult read = ReadStructure(structure, text);
+    ReportMessages(read.messages);
     if (!read.ok) {
         std::cerr << "ruvo-calc: " << options.file;
         if (read.lineNumber > 0)

@@ -1,10 +1,13 @@
-// The report commands of the document: results report, statistics and the
-// calculation log, each shown in its modal dialog over the active window.
+// The report commands: results report, statistics and the calculation log,
+// each shown in its modal dialog over the active window.
+
+#include "app/ReportCommands.h"
 
 #include "dialogs/LogDialog.h"
 #include "dialogs/ResultsDialog.h"
 #include "dialogs/StatisticsDialog.h"
 #include "engine/ResultsReport.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
@@ -17,24 +20,27 @@ namespace {
 constexpr int LogMissingMessage = 50220; // "Файл журнала не существует!\tВключите запись в журнал ..."
 }
 
-void RuvoDoc::showResults()
+ReportCommands::ReportCommands(RuvoDoc *document) : doc(document) {}
+
+void ReportCommands::showResults()
 {
     // A failed calculation has already shown its message.
-    if (!calculate())
+    if (!doc->calculate())
         return;
-    const std::string report = ResultsReport(structure, Settings::current().debugMode);
+    const std::string report = ResultsReport(doc->structure, Settings::current().debugMode);
     ResultsDialog dialog(QString::fromStdString(report), QApplication::activeWindow());
     dialog.exec();
 }
 
-void RuvoDoc::showStatistics()
+void ReportCommands::showStatistics()
 {
-    StatisticsDialog dialog(QString::number(structure.nodes.count), QString::number(structure.rods.count),
+    StatisticsDialog dialog(QString::number(doc->structure.nodes.count),
+                            QString::number(doc->structure.rods.count),
                             QApplication::activeWindow());
     dialog.exec();
 }
 
-void RuvoDoc::showLog()
+void ReportCommands::showLog()
 {
     QFile file(QString::fromStdString(LogFilePath()));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -59,5 +65,35 @@ void RuvoDoc::showLog()
         LogDialog dialog(text, QApplication::activeWindow());
         dialog.exec();
     }
-    updateAllViews(0);
+    doc->updateAllViews(0);
+}
+
+bool ReportCommands::onCommand(int id)
+{
+    switch (id) {
+    case Command::Results:
+        showResults();
+        return true;
+    case Command::ShowLog:
+        showLog();
+        return true;
+    case Command::Statistics:
+        showStatistics();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ReportCommands::updateCommand(int id, CommandState &state)
+{
+    switch (id) {
+    case Command::Results:
+    case Command::ShowLog:
+    case Command::Statistics:
+        state.enabled = true;
+        return true;
+    default:
+        return false;
+    }
 }

@@ -1,13 +1,14 @@
-// The element commands of the document: the operations the view calls,
+// The element commands: the document's operations that the view calls,
 // the load dialogs, the delete commands and the single and multiple
 // property dialogs, each with its snapshot after OK and nothing on Cancel.
 
-#include "document/CommandIds.h"
+#include "app/ElementCommands.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/ModalScript.h"
 #include "dialogs/MultiNodeDialog.h"
 #include "dialogs/MultiRodDialog.h"
 #include "dialogs/RodDialog.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"
@@ -68,6 +69,7 @@ protected:
     SettingsBackup settings;
     RecordingReporter reporter;
     RuvoDoc doc;
+    ElementCommands commands{&doc};
 };
 
 TEST_F(ElementCommandsTest, ViewOperationsEditTheModelWithASnapshotEvenWhenRefused)
@@ -101,8 +103,8 @@ TEST_F(ElementCommandsTest, ViewOperationsEditTheModelWithASnapshotEvenWhenRefus
     EXPECT_EQ(doc.structure.rods.count, 4);
     {
         ModalScript script;
-        doc.forceOnRod(0, 4, 4);
-        doc.momentOnRod(0, 0, 4);
+        commands.forceOnRod(0, 4, 4);
+        commands.momentOnRod(0, 0, 4);
         EXPECT_TRUE(script.dialogs.empty());
     }
     EXPECT_EQ(doc.structure.nodes.count, 4);
@@ -127,7 +129,7 @@ TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
     {
         ModalScript script;
         script.then(PressCancel);
-        doc.forceOnRod(0, 0, 2);
+        commands.forceOnRod(0, 0, 2);
         ASSERT_EQ(script.dialogs.size(), 1u);
         EXPECT_EQ(script.dialogs[0], QStringLiteral("Сила"));
     }
@@ -138,7 +140,7 @@ TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
     {
         ModalScript script;
         script.then(TypeAndOk({{"first", "10"}, {"second", "-5"}}));
-        doc.forceOnRod(0, 0, 2);
+        commands.forceOnRod(0, 0, 2);
     }
     ASSERT_EQ(doc.structure.nodes.count, 4);
     EXPECT_EQ(node(3).force, Pair(10, -5));
@@ -153,7 +155,7 @@ TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Момент"));
             return TypeAndOk({{"moment", "-7.5"}})(dialog);
         });
-        doc.momentOnRod(1, 2, 4);
+        commands.momentOnRod(1, 2, 4);
     }
     ASSERT_EQ(doc.structure.nodes.count, 5);
     EXPECT_EQ(node(4).moment, -7.5);
@@ -182,11 +184,11 @@ TEST_F(ElementCommandsTest, LoadDialogsStartFromTheElementAndWriteBackOnOk)
             return TypeAndOk({{"left", "20"}, {"right", "-20"}, {"alpha", "1e-5"}})(dialog);
         })
         .then(TypeAndOk({{"dx", "0.01"}, {"da", "-90"}}));
-    doc.forceOnNode(2);
-    doc.momentOnNode(2);
-    doc.distributedLoad(1);
-    doc.temperatureOnRod(0);
-    doc.displacementOnNode(0);
+    commands.forceOnNode(2);
+    commands.momentOnNode(2);
+    commands.distributedLoad(1);
+    commands.temperatureOnRod(0);
+    commands.displacementOnNode(0);
     EXPECT_EQ(script.dialogs, (std::vector<QString>{QStringLiteral("Сила"), QStringLiteral("Момент"),
                                                     QStringLiteral("Распределенная нагрузка"),
                                                     QStringLiteral("Температурная нагрузка"),
@@ -246,7 +248,7 @@ TEST_F(ElementCommandsTest, DeleteCommandsActOnTheCurrentElementAndKeepAlphaAndH
     EXPECT_FALSE(state.enabled);
     for (int id : {Command::DeleteNode, Command::DeleteForce, Command::DeleteRod, Command::DeleteTemperature,
                    Command::NodeProperties, Command::RodProperties})
-        EXPECT_TRUE(doc.onCommand(id));
+        EXPECT_TRUE(doc.onCommand(id) || commands.onCommand(id));
     EXPECT_EQ(doc.structure.nodes.count, 3);
     EXPECT_EQ(doc.structure.rods.count, 2);
     EXPECT_FALSE(doc.canUndo());
@@ -266,7 +268,7 @@ TEST_F(ElementCommandsTest, NodeDialogWritesBackAndResetsJointsWhenTheSupportSta
             dialog.findChild<QCheckBox *>()->setChecked(true); // support -> free
             return TypeAndOk({{"x", "-1"}, {"fx", "2"}})(dialog);
         });
-        doc.nodeProperties(0);
+        commands.nodeProperties(0);
     }
     EXPECT_EQ(node(0).x, -1.0);
     EXPECT_EQ(node(0).isFree, 1);
@@ -284,7 +286,7 @@ TEST_F(ElementCommandsTest, NodeDialogWritesBackAndResetsJointsWhenTheSupportSta
             dynamic_cast<FieldDialog &>(dialog).field("x")->setText(QStringLiteral("9"));
             return PressCancel(dialog);
         });
-        doc.nodeProperties(0);
+        commands.nodeProperties(0);
     }
     EXPECT_EQ(node(0).x, 0.0);
     EXPECT_FALSE(doc.isModified());
@@ -302,7 +304,7 @@ TEST_F(ElementCommandsTest, RodDialogSharesAMovingHingeWithTheOtherRodsAtTheSupp
         rodDialog.jointGroup(true)->button(JointChoice::MovingHinge)->click();
         return TypeAndOk({{"beginAngle", "30"}, {"ei", "250"}, {"qy", "-3"}})(dialog);
     });
-    doc.rodProperties(0);
+    commands.rodProperties(0);
     EXPECT_EQ(rod(0).begin, RodEnd(0, JointType::MovingHinge, 30));
     EXPECT_EQ(rod(0).EI, 250.0);
     EXPECT_EQ(rod(0).load, Pair(0, -3));
@@ -322,7 +324,7 @@ TEST_F(ElementCommandsTest, ASupportLinkOpensWithItsLoadFieldsDisabled)
         EXPECT_FALSE(fields.field("right")->isEnabled());
         return PressCancel(dialog);
     });
-    doc.rodProperties(0);
+    commands.rodProperties(0);
 }
 
 TEST_F(ElementCommandsTest, MultipleNodeDialogChangesOnlyWhatTheUserFilled)
@@ -340,7 +342,7 @@ TEST_F(ElementCommandsTest, MultipleNodeDialogChangesOnlyWhatTheUserFilled)
         EXPECT_EQ(multi.freeCheckBox()->checkState(), Qt::PartiallyChecked);
         return TypeAndOk({{"fy", "5"}})(dialog);
     });
-    doc.selectedNodeProperties();
+    commands.selectedNodeProperties();
     EXPECT_EQ(node(0).force, Pair(1, 5));
     EXPECT_EQ(node(2).force, Pair(2, 5));
     EXPECT_EQ(node(0).isFree, 0) << "an indeterminate box keeps each node's state";
@@ -362,7 +364,7 @@ TEST_F(ElementCommandsTest, MultipleNodeDialogMakesSupportsFreeAndKeepsTheirLoad
         dynamic_cast<MultiNodeDialog &>(dialog).freeCheckBox()->setCheckState(Qt::Checked);
         return PressOk(dialog);
     });
-    doc.selectedNodeProperties();
+    commands.selectedNodeProperties();
     EXPECT_TRUE(script.messages.empty()) << "no load-rule messages here";
     EXPECT_EQ(node(0).isFree, 1);
     EXPECT_EQ(node(1).isFree, 1);
@@ -375,16 +377,16 @@ TEST_F(ElementCommandsTest, OneSelectedElementOpensTheSingleDialogAndNoneOpensNo
     portal();
     {
         ModalScript script;
-        doc.selectedNodeProperties();
-        doc.selectedRodProperties();
+        commands.selectedNodeProperties();
+        commands.selectedRodProperties();
         EXPECT_TRUE(script.dialogs.empty());
     }
     doc.structure.nodes[1].select();
     doc.structure.rods[1].select();
     ModalScript script;
     script.then(PressCancel).then(PressCancel);
-    doc.selectedNodeProperties();
-    doc.selectedRodProperties();
+    commands.selectedNodeProperties();
+    commands.selectedRodProperties();
     EXPECT_EQ(script.dialogs,
               (std::vector<QString>{QStringLiteral("Свойства узла"), QStringLiteral("Свойства стержня")}));
 }
@@ -407,7 +409,7 @@ TEST_F(ElementCommandsTest, MultipleRodDialogAppliesAnglesAtSupportsOnlyAndKeeps
         EXPECT_TRUE(multi.field("ei")->text().isEmpty());
         return TypeAndOk({{"beginAngle", "45"}, {"endAngle", "60"}, {"qy", "-2"}})(dialog);
     });
-    doc.selectedRodProperties();
+    commands.selectedRodProperties();
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(rod(i).begin.joint, JointType::MovingHinge)
             << "confirming keeps the moving hinge of rod " << i;
@@ -425,7 +427,7 @@ TEST_F(ElementCommandsTest, MultipleRodDialogAppliesAnglesAtSupportsOnlyAndKeeps
         dynamic_cast<MultiRodDialog &>(dialog).jointGroup(true)->button(JointChoice::Hinge)->click();
         return PressOk(dialog);
     });
-    doc.selectedRodProperties();
+    commands.selectedRodProperties();
     EXPECT_EQ(rod(0).begin.joint, JointType::Hinge);
     EXPECT_EQ(rod(1).begin.joint, JointType::Hinge);
 }
@@ -438,32 +440,32 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
     struct Case {
         const char *name;
         std::function<void(RuvoDoc &)> select; // the selection the command reads
-        std::function<void(RuvoDoc &)> command;
+        std::function<void(ElementCommands &)> command;
         ModalScript::Answer ok;
     };
     const std::vector<Case> cases = {
-        {"force on node", nullptr, [](RuvoDoc &d) { d.forceOnNode(0); }, TypeAndOk({{"first", "3"}})},
-        {"moment on node", nullptr, [](RuvoDoc &d) { d.momentOnNode(0); }, TypeAndOk({{"moment", "3"}})},
-        {"force on rod", nullptr, [](RuvoDoc &d) { d.forceOnRod(1, 0, 2); }, TypeAndOk({{"second", "-1"}})},
-        {"moment on rod", nullptr, [](RuvoDoc &d) { d.momentOnRod(1, 0, 2); }, TypeAndOk({{"moment", "1"}})},
-        {"distributed load", nullptr, [](RuvoDoc &d) { d.distributedLoad(0); },
+        {"force on node", nullptr, [](ElementCommands &e) { e.forceOnNode(0); }, TypeAndOk({{"first", "3"}})},
+        {"moment on node", nullptr, [](ElementCommands &e) { e.momentOnNode(0); }, TypeAndOk({{"moment", "3"}})},
+        {"force on rod", nullptr, [](ElementCommands &e) { e.forceOnRod(1, 0, 2); }, TypeAndOk({{"second", "-1"}})},
+        {"moment on rod", nullptr, [](ElementCommands &e) { e.momentOnRod(1, 0, 2); }, TypeAndOk({{"moment", "1"}})},
+        {"distributed load", nullptr, [](ElementCommands &e) { e.distributedLoad(0); },
          TypeAndOk({{"second", "-2"}})},
-        {"displacement", nullptr, [](RuvoDoc &d) { d.displacementOnNode(2); }, TypeAndOk({{"dy", "-0.01"}})},
-        {"temperature", nullptr, [](RuvoDoc &d) { d.temperatureOnRod(1); }, TypeAndOk({{"left", "10"}})},
-        {"node properties", nullptr, [](RuvoDoc &d) { d.nodeProperties(0); }, TypeAndOk({{"fx", "4"}})},
-        {"rod properties", nullptr, [](RuvoDoc &d) { d.rodProperties(1); }, TypeAndOk({{"ei", "7"}})},
+        {"displacement", nullptr, [](ElementCommands &e) { e.displacementOnNode(2); }, TypeAndOk({{"dy", "-0.01"}})},
+        {"temperature", nullptr, [](ElementCommands &e) { e.temperatureOnRod(1); }, TypeAndOk({{"left", "10"}})},
+        {"node properties", nullptr, [](ElementCommands &e) { e.nodeProperties(0); }, TypeAndOk({{"fx", "4"}})},
+        {"rod properties", nullptr, [](ElementCommands &e) { e.rodProperties(1); }, TypeAndOk({{"ei", "7"}})},
         {"node properties of the selection",
          [](RuvoDoc &d) {
              d.selectNode(0, true);
              d.selectNode(2, true);
          },
-         [](RuvoDoc &d) { d.selectedNodeProperties(); }, TypeAndOk({{"moment", "2"}})},
+         [](ElementCommands &e) { e.selectedNodeProperties(); }, TypeAndOk({{"moment", "2"}})},
         {"rod properties of the selection",
          [](RuvoDoc &d) {
              d.selectRod(0, true);
              d.selectRod(1, true);
          },
-         [](RuvoDoc &d) { d.selectedRodProperties(); }, TypeAndOk({{"ef", "9"}})},
+         [](ElementCommands &e) { e.selectedRodProperties(); }, TypeAndOk({{"ef", "9"}})},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -479,7 +481,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
         {
             ModalScript script;
             script.then(PressCancel);
-            c.command(doc);
+            c.command(commands);
             EXPECT_EQ(script.dialogs.size(), 1u);
         }
         EXPECT_EQ(WriteStructure(doc.structure), before) << "Cancel changes nothing";
@@ -492,7 +494,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
         {
             ModalScript script;
             script.then(c.ok);
-            c.command(doc);
+            c.command(commands);
         }
         EXPECT_NE(WriteStructure(doc.structure), before) << "OK applies the values";
         EXPECT_TRUE(doc.canUndo());
@@ -524,7 +526,7 @@ TEST_F(ElementCommandsTest, AnEditThatMakesTheStructureFailSwitchesTheDiagramOff
         dynamic_cast<MultiNodeDialog &>(dialog).freeCheckBox()->setCheckState(Qt::Checked);
         return PressOk(dialog);
     });
-    doc.selectedNodeProperties();
+    commands.selectedNodeProperties();
     EXPECT_EQ(node(2).isFree, 1);
     EXPECT_FALSE(doc.anyResultShown()) << "the failed recalculation switched the displays off";
     EXPECT_TRUE(doc.needsCalculation);

@@ -12,6 +12,7 @@
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"
+#include "support/SettingsRestorer.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -24,11 +25,6 @@
 #include <vector>
 
 namespace {
-
-struct SettingsBackup {
-    Settings saved = Settings::current();
-    ~SettingsBackup() { Settings::current() = saved; }
-};
 
 class ElementCommandsTest : public ::testing::Test {
 protected:
@@ -66,7 +62,7 @@ protected:
     const Node &node(int i) const { return doc.structure.nodes[i]; }
     const Rod &rod(int i) const { return doc.structure.rods[i]; }
 
-    SettingsBackup settings;
+    SettingsRestorer settings;
     RecordingReporter reporter;
     RuvoDoc doc;
     ElementCommands commands{&doc};
@@ -256,7 +252,7 @@ TEST_F(ElementCommandsTest, DeleteCommandsActOnTheCurrentElementAndKeepAlphaAndH
 
 TEST_F(ElementCommandsTest, NodeDialogWritesBackAndResetsJointsWhenTheSupportStateChanges)
 {
-    SettingsBackup backup;
+    SettingsRestorer backup;
     Settings::current().type = 2;
     portal();
     doc.structure.rods[0].begin = RodEnd(0, JointType::MovingHinge, 30);
@@ -352,7 +348,7 @@ TEST_F(ElementCommandsTest, MultipleNodeDialogChangesOnlyWhatTheUserFilled)
 
 TEST_F(ElementCommandsTest, MultipleNodeDialogMakesSupportsFreeAndKeepsTheirLoads)
 {
-    SettingsBackup backup;
+    SettingsRestorer backup;
     Settings::current().type = 1;
     portal();
     doc.structure.rods[0].begin = RodEnd(0, JointType::Fixed, 10);
@@ -502,7 +498,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
         EXPECT_TRUE(doc.isModified());
         EXPECT_EQ(doc.showMoments, 1);
         EXPECT_FALSE(doc.needsCalculation) << "the shown diagram was recalculated after the change";
-        EXPECT_TRUE(reporter.errors.empty());
+        EXPECT_TRUE(reporter.messages.empty());
 
         doc.showMoments = 0;
         doc.undo();
@@ -530,7 +526,7 @@ TEST_F(ElementCommandsTest, AnEditThatMakesTheStructureFailSwitchesTheDiagramOff
     EXPECT_EQ(node(2).isFree, 1);
     EXPECT_FALSE(doc.anyResultShown()) << "the failed recalculation switched the displays off";
     EXPECT_TRUE(doc.needsCalculation);
-    EXPECT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.messages.size(), 1u);
     EXPECT_TRUE(doc.canUndo()) << "the edit itself stands";
 }
 

@@ -371,15 +371,15 @@ TEST_F(MainFrameTest, AFailureInsideACommandReachesTheErrorBoxAndTheProgramGoesO
     frame->updateActions();
     ASSERT_TRUE(enabled(Command::EditCopy));
     frame->action(Command::EditCopy)->trigger();
-    ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0].headline, "Subscription 7 in NodeList[2] is out of defined range!");
-    EXPECT_EQ(reporter.errors[0].reason, "Internal error!");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].headline, "Subscription 7 in NodeList[2] is out of defined range!");
+    EXPECT_EQ(reporter.messages[0].reason, "Internal error!");
 
     // Running out of memory is reported likewise; a normal action is not.
     EXPECT_FALSE(RunGuarded([] { throw std::bad_alloc(); }));
-    EXPECT_EQ(reporter.errors.size(), 2u);
+    EXPECT_EQ(reporter.messages.size(), 2u);
     EXPECT_TRUE(RunGuarded([] {}));
-    EXPECT_EQ(reporter.errors.size(), 2u);
+    EXPECT_EQ(reporter.messages.size(), 2u);
 }
 
 TEST_F(MainFrameTest, TheTitleNamesTheFile)
@@ -461,7 +461,7 @@ TEST_F(MainFrameTest, OpenedAndSavedFilesEnterTheRecentListAndMissingOnesLeaveIt
     // An entry whose file is gone reports it and leaves the list.
     ASSERT_TRUE(QFile::remove(pathOf("two.str")));
     frame->action(Command::FileMru1 + 1)->trigger();
-    EXPECT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(frame->recentFiles().files(), QStringList{pathOf("one.str")});
     EXPECT_EQ(frame->document()->filePath(), pathOf("one.str"));
 }

@@ -128,7 +128,7 @@ TEST_F(PrintCommandsTest, APdfPrinterGetsOnePageWithTheShownResults)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pathOf("printed.pdf"));
     ASSERT_TRUE(printing->printPage(printer));
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
     EXPECT_FALSE(anySelected()) << "printed in normal colours and left unselected";
     EXPECT_EQ(printer.resolution(), ExportResolution) << "a PDF printer has no resolution of its own";
 
@@ -243,14 +243,14 @@ TEST_F(PrintCommandsTest, AnEditedStructureIsCalculatedBeforeAnyJobEvenWithoutRe
     EXPECT_FALSE(doc->needsCalculation);
     EXPECT_NE(doc->structure.rods[0].resultM.x, 0.0) << "the results are up to date";
     EXPECT_TRUE(QFile::exists(pathOf("page.png")));
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(PrintCommandsTest, AStructureThatCannotBeCalculatedStartsNoJob)
 {
     openText(Mechanism);
     frame->view()->resultCommand(Command::ShowReactions);
-    reporter.errors.clear();
+    reporter.messages.clear();
     doc->needsCalculation = true;
     printing->printer().setOutputFormat(QPrinter::PdfFormat);
     printing->printer().setOutputFileName(pathOf("never.pdf"));
@@ -267,11 +267,11 @@ TEST_F(PrintCommandsTest, AStructureThatCannotBeCalculatedStartsNoJob)
     };
     for (const auto &job : jobs) {
         SCOPED_TRACE(job.name);
-        reporter.errors.clear();
+        reporter.messages.clear();
         ModalAnswer noDialog(
             [](QWidget *modal) { ADD_FAILURE() << "a dialog opened: " << modal->metaObject()->className(); });
         EXPECT_FALSE(job.job());
-        ASSERT_EQ(reporter.errors.size(), 1u) << "the calculation's own message, once";
+        ASSERT_EQ(reporter.messages.size(), 1u) << "the calculation's own message, once";
         EXPECT_FALSE(doc->anyResultShown());
     }
     EXPECT_FALSE(QFile::exists(pathOf("never.pdf")));
@@ -353,7 +353,7 @@ TEST_F(PrintCommandsTest, TheExportDialogAddsTheExtensionOfTheChosenFormat)
     EXPECT_TRUE(answer.seen());
     EXPECT_TRUE(QFile::exists(chosen + QStringLiteral(".svg")))
         << "written: " << QDir(folder.path()).entryList(QDir::Files).join(QStringLiteral(", ")).toStdString();
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(PrintCommandsTest, AnExportedPdfIsThePrintedPage)
@@ -369,7 +369,7 @@ TEST_F(PrintCommandsTest, AnExportedPdfIsThePrintedPage)
     printer.setOutputFileName(pathOf("printed.pdf"));
     ASSERT_TRUE(printing->printPage(printer));
     ASSERT_TRUE(printing->exportTo(pathOf("exported.pdf")));
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
 
     QImage pages[2];
     const char *const names[] = {"printed", "exported"};
@@ -406,10 +406,10 @@ TEST_F(PrintCommandsTest, APrinterThatRefusesThePageIsReportedOnce)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pathOf("missing-folder/printed.pdf"));
     EXPECT_FALSE(printing->printPage(printer));
-    ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0].headline, "Ошибка печати!");
-    EXPECT_NE(reporter.errors[0].reason.find("missing-folder/printed.pdf"), std::string::npos)
-        << reporter.errors[0].reason;
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].headline, "Ошибка печати!");
+    EXPECT_NE(reporter.messages[0].reason.find("missing-folder/printed.pdf"), std::string::npos)
+        << reporter.messages[0].reason;
     EXPECT_FALSE(QFile::exists(pathOf("missing-folder/printed.pdf")));
 }
 
@@ -417,9 +417,9 @@ TEST_F(PrintCommandsTest, AnExportThatCannotBeWrittenIsReported)
 {
     openExample("portal-frame.str");
     EXPECT_FALSE(printing->exportTo(pathOf("missing-folder/page.pdf")));
-    ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0].headline, "Ошибка экспорта!");
-    EXPECT_NE(reporter.errors[0].reason.find("missing-folder/page.pdf"), std::string::npos);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].headline, "Ошибка экспорта!");
+    EXPECT_NE(reporter.messages[0].reason.find("missing-folder/page.pdf"), std::string::npos);
 }
 
 TEST_F(PrintCommandsTest, PrintingAFileFromTheCommandLine)
@@ -447,13 +447,13 @@ TEST_F(PrintCommandsTest, PrintingAFileFromTheCommandLine)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        reporter.errors.clear();
+        reporter.messages.clear();
         EXPECT_EQ(PrintFileFromCommandLine(c.path), c.status);
         if (c.status != 0) {
-            ASSERT_EQ(reporter.errors.size(), 1u);
+            ASSERT_EQ(reporter.messages.size(), 1u);
         }
         if (c.headline != nullptr) {
-            EXPECT_EQ(reporter.errors[0].headline, c.headline);
+            EXPECT_EQ(reporter.messages[0].headline, c.headline);
         }
     }
 }

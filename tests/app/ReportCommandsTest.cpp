@@ -92,7 +92,7 @@ TEST_F(ReportCommandsTest, ResultsOfAFailingStructureShowOnlyTheError)
     ModalAnswer answer([](QWidget *modal) { modal->close(); });
     ASSERT_TRUE(reports.onCommand(Command::Results));
     EXPECT_FALSE(answer.seen());
-    EXPECT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.messages.size(), 1u);
 }
 
 TEST_F(ReportCommandsTest, TheLogCommandShowsTheFileOrReportsItsAbsence)
@@ -100,9 +100,9 @@ TEST_F(ReportCommandsTest, TheLogCommandShowsTheFileOrReportsItsAbsence)
     const QString logPath = QString::fromStdString(LogFilePath());
     QFile::remove(logPath);
     ASSERT_TRUE(reports.onCommand(Command::ShowLog));
-    ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0].headline, "Файл журнала не существует!");
-    EXPECT_EQ(reporter.errors[0].reason, "Включите запись в журнал в диалоге Настройки");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].headline, "Файл журнала не существует!");
+    EXPECT_EQ(reporter.messages[0].reason, "Включите запись в журнал в диалоге Настройки");
 
     for (const QByteArray &contents :
          {QByteArray(), QByteArray("SOLVING MAIN EQUATION\n\nA[2,2]:\n     1      2 \n")}) {
@@ -120,7 +120,7 @@ TEST_F(ReportCommandsTest, TheLogCommandShowsTheFileOrReportsItsAbsence)
         EXPECT_EQ(text, QString::fromUtf8(contents));
         EXPECT_EQ(updates.count(), 1) << "views are updated after the log closes";
     }
-    EXPECT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.messages.size(), 1u);
     QFile::remove(logPath);
 }
 

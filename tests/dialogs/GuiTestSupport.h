@@ -1,9 +1,9 @@
 #pragma once
 
-// Helpers of the GUI tests: a recording error reporter and answers to modal
-// dialogs that a tested operation opens.
+// Helpers of the GUI tests: the recording error reporter and answers to
+// modal dialogs that a tested operation opens.
 
-#include "numeric/CalcLog.h"
+#include "support/RecordingReporter.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -13,30 +13,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-struct ReportedError {
-    std::string headline;
-    std::string reason;
-};
-
-// Records every reported error instead of showing it, for its lifetime.
-class RecordingReporter {
-public:
-    RecordingReporter()
-    {
-        previous = SetErrorReporter([this](const std::string &headline, const std::string &reason) {
-            errors.push_back({headline, reason});
-        });
-    }
-    ~RecordingReporter() { SetErrorReporter(std::move(previous)); }
-    RecordingReporter(const RecordingReporter &) = delete;
-    RecordingReporter &operator=(const RecordingReporter &) = delete;
-
-    std::vector<ReportedError> errors;
-
-private:
-    ErrorReporter previous;
-};
 
 // Answers the next modal dialog that opens while the object lives: polls
 // for it from the event loop of the dialog and hands it to `answer`, which

@@ -11,6 +11,7 @@
 #include "dialogs/RodPreview.h"
 #include "model/Settings.h"
 #include "numeric/Messages.h"
+#include "support/SettingsRestorer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -29,11 +30,6 @@ QString Message(int id)
 }
 
 // Puts the settings record back after a test changed it.
-struct SettingsBackup {
-    Settings saved = Settings::current();
-    ~SettingsBackup() { Settings::current() = saved; }
-};
-
 TEST(NodeDialogTest, ShowsTheNodeAndDisablesDisplacementsOfAFreeNode)
 {
     NodeValues values;
@@ -182,7 +178,7 @@ RodContext SupportedRodContext()
 
 TEST(RodDialogTest, ShowsJointsNumbersAndDisablesWhatDoesNotApply)
 {
-    SettingsBackup restore;
+    SettingsRestorer restore;
     RodValues values;
     values.beginJoint = JointChoice::MovingHinge;
     values.beginAngle = 30;

@@ -140,15 +140,15 @@ TEST_F(FileSafetyTest, AFullDiskKeepsTheOldFileTheNameAndTheModifiedFlag)
 
         MakeBeam(doc().structure, freeNodes);
         doc().structureChanged();
-        reporter.errors.clear();
+        reporter.messages.clear();
         {
             FileSizeLimit full(static_cast<rlim_t>(old.size()) + 100);
             ASSERT_TRUE(full.active);
             EXPECT_FALSE(doc().saveFile(path));
         }
-        ASSERT_EQ(reporter.errors.size(), 1u);
-        EXPECT_EQ(reporter.errors[0].headline, "Ошибка записи файла!");
-        EXPECT_NE(reporter.errors[0].reason.find("beam.str"), std::string::npos) << reporter.errors[0].reason;
+        ASSERT_EQ(reporter.messages.size(), 1u);
+        EXPECT_EQ(reporter.messages[0].headline, "Ошибка записи файла!");
+        EXPECT_NE(reporter.messages[0].reason.find("beam.str"), std::string::npos) << reporter.messages[0].reason;
         EXPECT_EQ(ReadBytes(path), old);
         EXPECT_TRUE(doc().isModified());
         EXPECT_EQ(doc().filePath(), path);
@@ -157,9 +157,9 @@ TEST_F(FileSafetyTest, AFullDiskKeepsTheOldFileTheNameAndTheModifiedFlag)
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("beam.str")});
 
         // With room on the disk again the same save goes through.
-        reporter.errors.clear();
+        reporter.messages.clear();
         ASSERT_TRUE(frame->save());
-        EXPECT_TRUE(reporter.errors.empty());
+        EXPECT_TRUE(reporter.messages.empty());
         EXPECT_FALSE(doc().isModified());
         RuvoDoc reread;
         ASSERT_TRUE(reread.openFile(path));
@@ -227,7 +227,7 @@ TEST_F(FileSafetyTest, EveryWayOfReplacingAModifiedStructureAsksAndCancelOrAFail
             const QByteArray onDisk = ReadBytes(pathOf("mine.str"));
             MakeBeam(doc().structure, 60);
             doc().structureChanged();
-            reporter.errors.clear();
+            reporter.messages.clear();
 
             QString prompt;
             {
@@ -254,7 +254,7 @@ TEST_F(FileSafetyTest, EveryWayOfReplacingAModifiedStructureAsksAndCancelOrAFail
                 EXPECT_TRUE(frame->isVisible()) << "the window stays open";
             }
             // A failed save says why; Cancel says nothing.
-            EXPECT_EQ(reporter.errors.size(), saveFails ? 1u : 0u);
+            EXPECT_EQ(reporter.messages.size(), saveFails ? 1u : 0u);
             EXPECT_EQ(fileDialogs, 0);
             fileDialogs = 0;
         }
@@ -321,30 +321,30 @@ TEST_F(FileSafetyTest, FilesThatAreNoStructuresGiveTheReadersMessagesAndTheProgr
         SCOPED_TRACE(test.name);
         const QString path = pathOf(test.name);
         ASSERT_TRUE(WriteBytes(path, test.bytes));
-        reporter.errors.clear();
+        reporter.messages.clear();
 
         EXPECT_TRUE(frame->openFile(path)) << "a readable file always counts as opened";
         if (test.message == None) {
-            EXPECT_TRUE(reporter.errors.empty()) << reporter.errors.front().reason;
+            EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front().reason;
         }
         if (test.message > 0) {
-            ASSERT_EQ(reporter.errors.size(), 1u);
+            ASSERT_EQ(reporter.messages.size(), 1u);
             const char *reason =
                 test.message == Nodes ? "Не могу загрузить узлы." : "Не могу загрузить стержни.";
-            EXPECT_EQ(reporter.errors[0].reason, reason);
+            EXPECT_EQ(reporter.messages[0].reason, reason);
         }
         EXPECT_FALSE(doc().isModified());
         PaintView(view);
 
         // A diagram asks for a calculation: it succeeds with finite
         // results or says once why not, and the view draws either way.
-        reporter.errors.clear();
+        reporter.messages.clear();
         view.resultCommand(Command::ShowMoments);
         if (doc().showMoments) {
-            EXPECT_TRUE(reporter.errors.empty());
+            EXPECT_TRUE(reporter.messages.empty());
             EXPECT_TRUE(ResultsAreFinite(doc().structure));
         } else if (doc().structure.elementCount() > 0) {
-            EXPECT_EQ(reporter.errors.size(), 1u);
+            EXPECT_EQ(reporter.messages.size(), 1u);
         }
         PaintView(view);
         view.fitAllCommand();
@@ -352,21 +352,21 @@ TEST_F(FileSafetyTest, FilesThatAreNoStructuresGiveTheReadersMessagesAndTheProgr
         PaintView(view);
 
         // What was read can be saved and reopened unchanged.
-        reporter.errors.clear();
+        reporter.messages.clear();
         const QString copy = pathOf("copy.str");
         ASSERT_TRUE(frame->saveAs(copy));
         const QByteArray written = ReadBytes(copy);
         ASSERT_TRUE(frame->openFile(copy));
         ASSERT_TRUE(frame->saveAs(copy));
         EXPECT_EQ(ReadBytes(copy), written);
-        EXPECT_TRUE(reporter.errors.empty());
+        EXPECT_TRUE(reporter.messages.empty());
     }
 
     // And the next real structure opens and calculates as usual.
-    reporter.errors.clear();
+    reporter.messages.clear();
     ASSERT_TRUE(WriteBytes(pathOf("portal.str"), example));
     ASSERT_TRUE(frame->openFile(pathOf("portal.str")));
     EXPECT_EQ(doc().structure.nodes.count, 4);
     EXPECT_TRUE(doc().calculate());
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
 }

@@ -149,7 +149,7 @@ TEST_F(RuvoDocTest, SaveAndReopenLeavesTheFileByteIdentical)
     const QString second = pathOf("second.str");
     ASSERT_TRUE(reopened.saveFile(second));
     EXPECT_EQ(ReadBytes(second), ReadBytes(first));
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(RuvoDocTest, BundledExamplesSurviveOpenAndSaveUnchanged)
@@ -168,7 +168,7 @@ TEST_F(RuvoDocTest, BundledExamplesSurviveOpenAndSaveUnchanged)
         ASSERT_TRUE(doc.saveFile(copy)) << name.toStdString();
         EXPECT_EQ(ReadBytes(copy), ReadBytes(original)) << name.toStdString();
     }
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(RuvoDocTest, AFileThatCannotBeReadIsReportedAndTheDocumentKept)
@@ -177,11 +177,11 @@ TEST_F(RuvoDocTest, AFileThatCannotBeReadIsReportedAndTheDocumentKept)
     doc.structureChanged();
     // A missing file and a folder.
     for (const QString &path : {pathOf("missing.str"), folder.path()}) {
-        reporter.errors.clear();
+        reporter.messages.clear();
         EXPECT_FALSE(doc.openFile(path)) << path.toStdString();
-        ASSERT_EQ(reporter.errors.size(), 1u) << path.toStdString();
-        EXPECT_EQ(reporter.errors[0].headline, "Ошибка открытия файла!");
-        EXPECT_NE(reporter.errors[0].reason.find(path.toStdString()), std::string::npos);
+        ASSERT_EQ(reporter.messages.size(), 1u) << path.toStdString();
+        EXPECT_EQ(reporter.messages[0].headline, "Ошибка открытия файла!");
+        EXPECT_NE(reporter.messages[0].reason.find(path.toStdString()), std::string::npos);
         EXPECT_EQ(doc.structure.nodes.count, 2);
         EXPECT_TRUE(doc.isModified());
         EXPECT_EQ(doc.title(), QStringLiteral("Новая Конструкция"));
@@ -198,8 +198,8 @@ TEST_F(RuvoDocTest, AMalformedLineIsReportedAndTheFileCountsAsOpenedWithFreshRes
     doc.fitOnDraw = false;
 
     EXPECT_TRUE(doc.openFile(path));
-    ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0].reason, "Не могу загрузить узлы.");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].reason, "Не могу загрузить узлы.");
     EXPECT_EQ(doc.structure.nodes.count, 1) << "the node before the bad line stays";
     EXPECT_EQ(doc.structure.rods.count, 0);
     // The results of the old structure must not be shown for the new one.
@@ -231,14 +231,14 @@ TEST_F(RuvoDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
     doc.structureChanged();
     QDir(folder.path()).mkdir(QStringLiteral("taken.str"));
     for (const QString &path : {pathOf("no-such-folder/structure.str"), pathOf("taken.str")}) {
-        reporter.errors.clear();
+        reporter.messages.clear();
         EXPECT_FALSE(doc.saveFile(path)) << path.toStdString();
-        ASSERT_EQ(reporter.errors.size(), 1u);
-        EXPECT_EQ(reporter.errors[0].headline, "Ошибка записи файла!");
+        ASSERT_EQ(reporter.messages.size(), 1u);
+        EXPECT_EQ(reporter.messages[0].headline, "Ошибка записи файла!");
         EXPECT_TRUE(doc.isModified());
         EXPECT_TRUE(doc.filePath().isEmpty());
     }
-    reporter.errors.clear();
+    reporter.messages.clear();
 
     // A folder nobody may write into: the old file must survive unchanged.
     QDir(folder.path()).mkdir(QStringLiteral("locked"));
@@ -250,7 +250,7 @@ TEST_F(RuvoDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
     EXPECT_FALSE(doc.saveFile(path));
     EXPECT_EQ(ReadBytes(path), QByteArray("old contents\n"));
     EXPECT_TRUE(doc.isModified());
-    EXPECT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(reporter.messages.size(), 1u);
 }
 
 TEST_F(RuvoDocTest, StructureChangedRecalculatesOnlyWhileAResultIsShown)
@@ -271,7 +271,7 @@ TEST_F(RuvoDocTest, StructureChangedRecalculatesOnlyWhileAResultIsShown)
     EXPECT_TRUE(messages.at(0).at(0).toString().startsWith(QStringLiteral("Время расчета:")));
     EXPECT_FALSE(doc.needsCalculation);
     EXPECT_EQ(doc.showMoments, 1);
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(RuvoDocTest, CalculateRunsOnceUntilTheNextChange)
@@ -309,14 +309,14 @@ TEST_F(RuvoDocTest, AFailedCalculationSwitchesEveryResultOff)
     EXPECT_FALSE(doc.anyResultShown());
     EXPECT_TRUE(doc.needsCalculation);
     EXPECT_EQ(messages.count(), 0);
-    ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0].headline, "Отсутствуют опорные узлы/стержни!");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].headline, "Отсутствуют опорные узлы/стержни!");
 
     // An edit while a diagram is shown tries again and switches it off again.
     doc.showDisplacements = 1;
     doc.structureChanged();
     EXPECT_FALSE(doc.anyResultShown());
-    EXPECT_EQ(reporter.errors.size(), 2u);
+    EXPECT_EQ(reporter.messages.size(), 2u);
 }
 
 TEST_F(RuvoDocTest, UndoAndRedoToggleBetweenTwoStructures)

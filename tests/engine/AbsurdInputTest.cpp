@@ -65,13 +65,13 @@ TEST(AbsurdInput, CalculationSucceedsWithFiniteResultsOrReportsOnce)
         SCOPED_TRACE(input.filename().string());
         StructureModel structure;
         {
-            RecordedErrors readErrors;
+            RecordingReporter readErrors;
             ASSERT_TRUE(ReadStructure(structure, ReadWholeFile(input)).ok);
         }
         const int nodes = structure.nodes.count;
         const int rods = structure.rods.count;
 
-        RecordedErrors errors;
+        RecordingReporter errors;
         double time = -1.0;
         if (Calculate(structure, time)) {
             EXPECT_TRUE(errors.messages.empty()) << errors.messages.front().headline;

@@ -28,9 +28,9 @@ Node &ByNumber(StructureModel &m, int number)
 
 void ExpectTriple(const Triple &expected, const Triple &actual, const char *what)
 {
-    EXPECT_TRUE(Near(expected.x, actual.x, 1e-8)) << what << ".x";
-    EXPECT_TRUE(Near(expected.y, actual.y, 1e-8)) << what << ".y";
-    EXPECT_TRUE(Near(expected.z, actual.z, 1e-8)) << what << ".z";
+    EXPECT_TRUE(Near(expected.x, actual.x, Relative(1e-8))) << what << ".x";
+    EXPECT_TRUE(Near(expected.y, actual.y, Relative(1e-8))) << what << ".y";
+    EXPECT_TRUE(Near(expected.z, actual.z, Relative(1e-8))) << what << ".z";
 }
 
 // The reactions balance the node forces and moments and the distributed
@@ -209,15 +209,15 @@ TEST_F(ClosedForm, ProppedCantilever)
         ASSERT_TRUE(Calculate(s.model, time)) << onlyHeadline();
         ASSERT_EQ(s.model.nodes.count, 3);
         const Triple &a = ByNumber(s.model, 1).reaction, &b = ByNumber(s.model, 3).reaction;
-        EXPECT_TRUE(Near(test.R, b.y, 1e-8));
+        EXPECT_TRUE(Near(test.R, b.y, Relative(1e-8)));
         EXPECT_EQ(b.x, 0.0);
         EXPECT_EQ(b.z, 0.0);
-        EXPECT_TRUE(Near(test.totalLoad - test.R, a.y, 1e-8));
+        EXPECT_TRUE(Near(test.totalLoad - test.R, a.y, Relative(1e-8)));
         // Moments about A: the reaction moment balances R and the load.
-        EXPECT_TRUE(Near(test.totalLoad * L / 2 - test.R * L, a.z, 1e-8));
+        EXPECT_TRUE(Near(test.totalLoad * L / 2 - test.R * L, a.z, Relative(1e-8)));
         // The roller shows its prescribed settlement, once.
         EXPECT_TRUE(
-            Near(ByNumber(s.model, 3).displacement.y, ByNumber(s.model, 3).resultDisplacement.y, 1e-8));
+            Near(ByNumber(s.model, 3).displacement.y, ByNumber(s.model, 3).resultDisplacement.y, Relative(1e-8)));
     }
 }
 
@@ -260,14 +260,14 @@ TEST_F(ClosedForm, TurnedFrameGivesTurnedResults)
             const Node &a = reference.nodes[k], &b = turned.nodes[k];
             ASSERT_EQ(a.number, b.number);
             const Triple &d = b.resultDisplacement;
-            EXPECT_TRUE(Near(a.resultDisplacement.x, c * d.x + s * d.y, 1e-8));
-            EXPECT_TRUE(Near(a.resultDisplacement.y, -s * d.x + c * d.y, 1e-8));
-            EXPECT_TRUE(Near(a.resultDisplacement.z, d.z, 1e-8));
-            EXPECT_TRUE(Near(a.reaction.z, b.reaction.z, 1e-8));
+            EXPECT_TRUE(Near(a.resultDisplacement.x, c * d.x + s * d.y, Relative(1e-8)));
+            EXPECT_TRUE(Near(a.resultDisplacement.y, -s * d.x + c * d.y, Relative(1e-8)));
+            EXPECT_TRUE(Near(a.resultDisplacement.z, d.z, Relative(1e-8)));
+            EXPECT_TRUE(Near(a.reaction.z, b.reaction.z, Relative(1e-8)));
         }
         for (int r = 0; r < reference.rods.count; ++r) {
-            EXPECT_TRUE(Near(reference.rods[r].resultM.x, turned.rods[r].resultM.x, 1e-8));
-            EXPECT_TRUE(Near(reference.rods[r].resultN.y, turned.rods[r].resultN.y, 1e-8));
+            EXPECT_TRUE(Near(reference.rods[r].resultM.x, turned.rods[r].resultM.x, Relative(1e-8)));
+            EXPECT_TRUE(Near(reference.rods[r].resultN.y, turned.rods[r].resultN.y, Relative(1e-8)));
         }
     }
 }

@@ -125,8 +125,8 @@ TEST_F(InitializeArrays, RefusesZerosInLengthsRigiditiesAndTemperatureData)
         Calculation calculation(s.model);
         EXPECT_FALSE(calculation.InitializeArrays());
         ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0].first, Headline(50212));
-        EXPECT_EQ(reports[0].second, std::string("Вектор ") + c.array + " содержит нулевые значения!");
+        EXPECT_EQ(reports[0].headline, Headline(50212));
+        EXPECT_EQ(reports[0].reason, std::string("Вектор ") + c.array + " содержит нулевые значения!");
         // A rod of zero length keeps finite cosines in the log.
         for (int r = 0; r < calculation.lc.count; ++r)
             EXPECT_TRUE(std::isfinite(calculation.lc[r]) && std::isfinite(calculation.mc[r]));

@@ -56,9 +56,9 @@ TEST_F(Driver, FailuresReportOnceAndLeaveTheResultsAlone)
         double time = -7;
         EXPECT_FALSE(Calculate(s.model, time));
         ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0].first.rfind(test.headline, 0), 0u) << reports[0].first;
+        EXPECT_EQ(reports[0].headline.rfind(test.headline, 0), 0u) << reports[0].headline;
         if (test.headline.rfind(mathError, 0) == 0) {
-            EXPECT_EQ(reports[0].second, "Internal error!");
+            EXPECT_EQ(reports[0].reason, "Internal error!");
         }
         for (const Rod &rod : s.model.rods)
             EXPECT_EQ(rod.resultM, Pair(42, 42));

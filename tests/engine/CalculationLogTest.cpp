@@ -296,7 +296,7 @@ TEST(CalculationLog, ReportsEachRefusalOnceWithItsMessage)
         TemporaryLog log;
         log.write("an earlier calculation\n");
         StructureModel s = c.build();
-        RecordedErrors errors;
+        RecordingReporter errors;
         double time = -1.0;
         EXPECT_FALSE(Calculate(s, time));
         if (!c.passesCheck) {
@@ -334,7 +334,7 @@ TEST(CalculationLog, ShowsTheRawTextBeforeTheErrorWhenThereIsNoFreeRod)
         if (c.id == 50208)
             s = c.build();
     }
-    RecordedErrors errors;
+    RecordingReporter errors;
     double time = 0.0;
     ASSERT_FALSE(Calculate(s, time));
     const std::string raw = LoadString(50208);
@@ -349,7 +349,7 @@ TEST(CalculationLog, ReportsAMathErrorWithoutResults)
     TemporaryLog log;
     StructureModel s = Cantilever();
     s.nodes[1].force = Pair(0.0, -1e300);
-    RecordedErrors errors;
+    RecordingReporter errors;
     double time = 0.0;
     EXPECT_FALSE(Calculate(s, time));
     ASSERT_EQ(errors.messages.size(), 1u);
@@ -366,7 +366,7 @@ TEST(CalculationLog, IsDeletedOnlyWhenTheCoreStartsWhileLoggingIsOff)
         TemporaryLog log(false);
         log.write("an earlier calculation\n");
         StructureModel s = c.build();
-        RecordedErrors errors;
+        RecordingReporter errors;
         double time = 0.0;
         EXPECT_FALSE(Calculate(s, time));
         if (c.passesCheck) {

@@ -206,7 +206,7 @@ TEST(CalculationRobustness, EndsWithResultsOrOneMessage)
         StructureModel s = Cantilever();
         c.spoil(s);
         const StructureModel before = s;
-        RecordedErrors errors;
+        RecordingReporter errors;
         double time = 0.0;
         const bool ok = Calculate(s, time);
         if (c.outcome == Outcome::Calculated) {
@@ -256,7 +256,7 @@ TEST(CalculationRobustness, RefusedStructureKeepsItsEarlierResults)
     ASSERT_TRUE(Calculated(s));
     const Rod good = RodNumber(s, 1);
     s.rods[FindRod(s, 1)].EI = 0.0;
-    RecordedErrors errors;
+    RecordingReporter errors;
     double time = 0.0;
     EXPECT_FALSE(Calculate(s, time));
     EXPECT_EQ(RodNumber(s, 1).resultM, good.resultM);

@@ -7,6 +7,9 @@
 #include "engine/Calculation.h"
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
+#include "support/Near.h"
+#include "support/RecordingReporter.h"
+#include "support/StructureBuilder.h"
 
 #include <cmath>
 #include <filesystem>
@@ -22,40 +25,6 @@ namespace calctest {
 
 constexpr JointType hinge = JointType::Hinge;
 constexpr JointType fixed = JointType::Fixed;
-
-// Relative comparison with an absolute floor for values that should be 0.
-inline ::testing::AssertionResult Near(double expected, double actual, double relative = 1e-9)
-{
-    double tolerance = relative * std::max(1.0, std::fabs(expected));
-    if (std::fabs(expected - actual) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected " << expected << ", got " << actual;
-}
-
-// Builds structures node by node and rod by rod; positions are returned.
-struct StructureBuilder {
-    StructureModel model;
-
-    int node(double x, double y, bool isFree)
-    {
-        Node node(model.nodes.count + 1);
-        node.x = x;
-        node.y = y;
-        node.isFree = isFree ? 1 : 0;
-        model.nodes.Add(node);
-        return model.nodes.count - 1;
-    }
-    int rod(int begin, int end, JointType atBegin = fixed, JointType atEnd = fixed)
-    {
-        Rod rod(model.rods.count + 1, begin, end);
-        rod.begin.joint = atBegin;
-        rod.end.joint = atEnd;
-        model.rods.Add(rod);
-        return model.rods.count - 1;
-    }
-    Node &nodeAt(int position) { return model.nodes[position]; }
-    Rod &rodAt(int position) { return model.rods[position]; }
-};
 
 // Logging into a private file, the user's reports recorded; everything is
 // put back afterwards.
@@ -77,14 +46,10 @@ protected:
         SetLogFilePath((directory / "Ruvo.log").string());
         Settings::current().logEnabled = 1;
         Settings::current().debugMode = false;
-        previousReporter = SetErrorReporter([this](const std::string &headline, const std::string &reason) {
-            reports.emplace_back(headline, reason);
-        });
     }
 
     void TearDown() override
     {
-        SetErrorReporter(previousReporter);
         SetLogFilePath(savedLogPath);
         Settings::current() = savedSettings;
         std::error_code error;
@@ -101,15 +66,16 @@ protected:
     bool logExists() const { return std::filesystem::exists(directory / "Ruvo.log"); }
 
     // The headline of the one report the user saw ("" when none or several).
-    std::string onlyHeadline() const { return reports.size() == 1 ? reports[0].first : std::string(); }
+    std::string onlyHeadline() const { return reports.size() == 1 ? reports[0].headline : std::string(); }
 
-    std::vector<std::pair<std::string, std::string>> reports;
+    // The reports that reached the user.
+    RecordingReporter reporter;
+    std::vector<ReportedMessage> &reports = reporter.messages;
     std::filesystem::path directory;
 
 private:
     Settings savedSettings;
     std::string savedLogPath;
-    ErrorReporter previousReporter;
 };
 
 // The headline of a string-table message (text before the tab).

@@ -516,7 +516,7 @@ inline std::string CrossCheck(const Frame &frame, const FrameSolution &reference
                               const Units &units = Units(), double relative = 1e-6)
 {
     StructureModel s = Build(frame, units);
-    RecordedErrors errors;
+    RecordingReporter errors;
     double time = -1.0;
     const bool ok = Calculate(s, time);
     ++tally.frames;

@@ -7,6 +7,9 @@
 #include "model/StructureModel.h"
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
+#include "support/RecordingReporter.h"
+#include "support/SettingsRestorer.h"
+#include "support/StructureBuilder.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -18,30 +21,6 @@
 #include <vector>
 
 namespace enginetest {
-
-// Appends a node and returns its position.
-inline int AddNode(StructureModel &structure, int number, double x, double y, bool isFree)
-{
-    Node node(number);
-    node.x = x;
-    node.y = y;
-    node.isFree = isFree ? 1 : 0;
-    structure.nodes.Add(node);
-    return structure.nodes.count - 1;
-}
-
-// Appends a rod between two node positions with the given joints and
-// returns its position. EI defaults to 1.
-inline int AddRod(StructureModel &structure, int number, int begin, int end, JointType beginJoint,
-                  JointType endJoint, double EI = 1.0)
-{
-    Rod rod(number, begin, end);
-    rod.begin = RodEnd(begin, beginJoint, 0.0);
-    rod.end = RodEnd(end, endJoint, 0.0);
-    rod.EI = EI;
-    structure.rods.Add(rod);
-    return structure.rods.count - 1;
-}
 
 inline int FindNode(const StructureModel &structure, int number)
 {
@@ -72,10 +51,7 @@ inline int CountService(const StructureModel &structure)
 }
 
 // The headline and the reason of a string-table message, split at its tab.
-struct Message {
-    std::string headline;
-    std::string reason;
-};
+using Message = ReportedMessage;
 
 inline Message SplitMessage(const std::string &text)
 {
@@ -89,25 +65,6 @@ inline Message StringTableMessage(int id)
 {
     return SplitMessage(LoadString(id));
 }
-
-// Records every error shown to the user while it lives.
-class RecordedErrors {
-public:
-    RecordedErrors()
-    {
-        previous = SetErrorReporter([this](const std::string &headline, const std::string &reason) {
-            messages.push_back({headline, reason});
-        });
-    }
-    ~RecordedErrors() { SetErrorReporter(previous); }
-    RecordedErrors(const RecordedErrors &) = delete;
-    RecordedErrors &operator=(const RecordedErrors &) = delete;
-
-    std::vector<Message> messages;
-
-private:
-    ErrorReporter previous;
-};
 
 // A private log file in a fresh temporary folder; logging on (or off) while
 // it lives. Restores the settings and the log path afterwards.
@@ -154,18 +111,6 @@ public:
 private:
     Settings savedSettings;
     std::string savedPath;
-};
-
-// Restores the settings record when it goes out of scope.
-class SettingsGuard {
-public:
-    SettingsGuard() : saved(Settings::current()) {}
-    ~SettingsGuard() { Settings::current() = saved; }
-    SettingsGuard(const SettingsGuard &) = delete;
-    SettingsGuard &operator=(const SettingsGuard &) = delete;
-
-private:
-    Settings saved;
 };
 
 // The bundled examples: $RUVO_EXAMPLES when set, else those of this source tree.

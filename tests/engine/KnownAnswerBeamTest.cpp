@@ -72,19 +72,19 @@ TEST(KnownAnswerBeam, Cantilever)
             ASSERT_TRUE(Calculated(s));
 
             const double scale = 30.0;
-            EXPECT_TRUE(Close(MomentAt(s, 1, 1), c.clampMoment, scale));
-            EXPECT_TRUE(Close(MomentAt(s, 1, 2), c.tipMoment, scale));
-            EXPECT_TRUE(Close(ShearAt(s, 1, 1), c.clampShear, scale));
-            EXPECT_TRUE(Close(ShearAt(s, 1, 2), c.tipShear, scale));
-            EXPECT_TRUE(Close(AxialAt(s, 1, 1), 0.0, scale));
+            EXPECT_TRUE(Near(c.clampMoment, MomentAt(s, 1, 1), Scale(scale)));
+            EXPECT_TRUE(Near(c.tipMoment, MomentAt(s, 1, 2), Scale(scale)));
+            EXPECT_TRUE(Near(c.clampShear, ShearAt(s, 1, 1), Scale(scale)));
+            EXPECT_TRUE(Near(c.tipShear, ShearAt(s, 1, 2), Scale(scale)));
+            EXPECT_TRUE(Near(0.0, AxialAt(s, 1, 1), Scale(scale)));
             const Node &tip = NodeNumber(s, 2);
-            EXPECT_TRUE(Close(tip.resultDisplacement.x, 0.0, 10.0));
-            EXPECT_TRUE(Close(tip.resultDisplacement.y, c.tipDy, 10.0));
-            EXPECT_TRUE(Close(tip.resultDisplacement.z, c.tipRotation, 10.0));
+            EXPECT_TRUE(Near(0.0, tip.resultDisplacement.x, Scale(10.0)));
+            EXPECT_TRUE(Near(c.tipDy, tip.resultDisplacement.y, Scale(10.0)));
+            EXPECT_TRUE(Near(c.tipRotation, tip.resultDisplacement.z, Scale(10.0)));
             const Node &clamp = NodeNumber(s, 1);
-            EXPECT_TRUE(Close(clamp.reaction.x, 0.0, scale));
-            EXPECT_TRUE(Close(clamp.reaction.y, c.reactionY, scale));
-            EXPECT_TRUE(Close(clamp.reaction.z, c.reactionMoment, scale));
+            EXPECT_TRUE(Near(0.0, clamp.reaction.x, Scale(scale)));
+            EXPECT_TRUE(Near(c.reactionY, clamp.reaction.y, Scale(scale)));
+            EXPECT_TRUE(Near(c.reactionMoment, clamp.reaction.z, Scale(scale)));
             EXPECT_EQ(clamp.resultDisplacement, Triple());
             EXPECT_TRUE(InEquilibrium(s));
         }
@@ -108,19 +108,19 @@ TEST(KnownAnswerBeam, ProppedCantileverUnderUniformLoad)
     ASSERT_TRUE(Calculated(s));
 
     const double scale = q * L * L;
-    EXPECT_TRUE(Close(MomentAt(s, 1, 1), -q * L * L / 8, scale));
+    EXPECT_TRUE(Near(-q * L * L / 8, MomentAt(s, 1, 1), Scale(scale)));
     // At the mid node the diagram is +qL^2/16 on both rods: rod 1 ends there
     // (-M), rod 2 begins there (+M), both drawn left to right.
-    EXPECT_TRUE(Close(MomentAt(s, 1, 2), -q * L * L / 16, scale));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 2), q * L * L / 16, scale));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 3), 0.0, scale));
-    EXPECT_TRUE(Close(ShearAt(s, 1, 1), 5 * q * L / 8, scale));
-    EXPECT_TRUE(Close(ShearAt(s, 2, 3), -3 * q * L / 8, scale));
-    EXPECT_TRUE(Close(NodeNumber(s, 2).resultDisplacement.y, -q * L * L * L * L / (192 * EI), 1.0));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, 5 * q * L / 8, scale));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.z, q * L * L / 8, scale));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).reaction.y, 3 * q * L / 8, scale));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).reaction.x, 0.0, scale));
+    EXPECT_TRUE(Near(-q * L * L / 16, MomentAt(s, 1, 2), Scale(scale)));
+    EXPECT_TRUE(Near(q * L * L / 16, MomentAt(s, 2, 2), Scale(scale)));
+    EXPECT_TRUE(Near(0.0, MomentAt(s, 2, 3), Scale(scale)));
+    EXPECT_TRUE(Near(5 * q * L / 8, ShearAt(s, 1, 1), Scale(scale)));
+    EXPECT_TRUE(Near(-3 * q * L / 8, ShearAt(s, 2, 3), Scale(scale)));
+    EXPECT_TRUE(Near(-q * L * L * L * L / (192 * EI), NodeNumber(s, 2).resultDisplacement.y, Scale(1.0)));
+    EXPECT_TRUE(Near(5 * q * L / 8, NodeNumber(s, 1).reaction.y, Scale(scale)));
+    EXPECT_TRUE(Near(q * L * L / 8, NodeNumber(s, 1).reaction.z, Scale(scale)));
+    EXPECT_TRUE(Near(3 * q * L / 8, NodeNumber(s, 3).reaction.y, Scale(scale)));
+    EXPECT_TRUE(Near(0.0, NodeNumber(s, 3).reaction.x, Scale(scale)));
     EXPECT_EQ(NodeNumber(s, 3).resultDisplacement, Triple()) << "the roller does not move";
     EXPECT_EQ(RodNumber(s, 2).end.joint, JointType::MovingHinge);
     EXPECT_TRUE(InEquilibrium(s));
@@ -149,24 +149,24 @@ TEST(KnownAnswerBeam, BeamHeldByAClampedColumnDoesNotSway)
     ASSERT_TRUE(Calculated(s));
 
     const double qLL = q * L * L;
-    EXPECT_TRUE(Close(MomentAt(s, 1, 1), -5 * qLL / 48, qLL));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 3), qLL / 24, qLL));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 3), -qLL / 24, qLL));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 4), -qLL / 48, qLL));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.z, -q * L * L * L / (96 * EI), 1.0));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.x, 0.0, 1.0));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.y, 0.0, 1.0));
+    EXPECT_TRUE(Near(-5 * qLL / 48, MomentAt(s, 1, 1), Scale(qLL)));
+    EXPECT_TRUE(Near(qLL / 24, MomentAt(s, 2, 3), Scale(qLL)));
+    EXPECT_TRUE(Near(-qLL / 24, MomentAt(s, 3, 3), Scale(qLL)));
+    EXPECT_TRUE(Near(-qLL / 48, MomentAt(s, 3, 4), Scale(qLL)));
+    EXPECT_TRUE(Near(-q * L * L * L / (96 * EI), NodeNumber(s, 3).resultDisplacement.z, Scale(1.0)));
+    EXPECT_TRUE(Near(0.0, NodeNumber(s, 3).resultDisplacement.x, Scale(1.0)));
+    EXPECT_TRUE(Near(0.0, NodeNumber(s, 3).resultDisplacement.y, Scale(1.0)));
 
     const Node &A = NodeNumber(s, 1);
     const Node &C = NodeNumber(s, 4);
-    EXPECT_TRUE(Close(A.reaction.y, 9 * q * L / 16, q * L));
-    EXPECT_TRUE(Close(C.reaction.y, 7 * q * L / 16, q * L));
-    EXPECT_TRUE(Close(A.reaction.x, q * L / 16, q * L));
-    EXPECT_TRUE(Close(C.reaction.x, -q * L / 16, q * L));
-    EXPECT_TRUE(Close(A.reaction.z, 5 * qLL / 48, qLL));
-    EXPECT_TRUE(Close(C.reaction.z, qLL / 48, qLL));
-    EXPECT_TRUE(Close(AxialAt(s, 2, 3), -q * L / 16, q * L));
-    EXPECT_TRUE(Close(AxialAt(s, 3, 4), -7 * q * L / 16, q * L));
+    EXPECT_TRUE(Near(9 * q * L / 16, A.reaction.y, Scale(q * L)));
+    EXPECT_TRUE(Near(7 * q * L / 16, C.reaction.y, Scale(q * L)));
+    EXPECT_TRUE(Near(q * L / 16, A.reaction.x, Scale(q * L)));
+    EXPECT_TRUE(Near(-q * L / 16, C.reaction.x, Scale(q * L)));
+    EXPECT_TRUE(Near(5 * qLL / 48, A.reaction.z, Scale(qLL)));
+    EXPECT_TRUE(Near(qLL / 48, C.reaction.z, Scale(qLL)));
+    EXPECT_TRUE(Near(-q * L / 16, AxialAt(s, 2, 3), Scale(q * L)));
+    EXPECT_TRUE(Near(-7 * q * L / 16, AxialAt(s, 3, 4), Scale(q * L)));
     EXPECT_TRUE(InEquilibrium(s));
     EXPECT_TRUE(JointsInBalance(s));
 }
@@ -197,24 +197,24 @@ TEST(KnownAnswerBeam, TwoSpanBeamOnAPendulumLink)
     ASSERT_TRUE(Calculated(s));
 
     const double qLL = q * L * L;
-    EXPECT_TRUE(Close(MomentAt(s, 2, 3), qLL / 8, qLL));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 3), -qLL / 8, qLL));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 2), qLL / 16, qLL));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 4), -qLL / 16, qLL));
-    EXPECT_TRUE(Close(MomentAt(s, 1, 1), 0.0, qLL));
-    EXPECT_TRUE(Close(AxialAt(s, 5, 3), -10 * q * L / 8, q * L));
-    EXPECT_TRUE(Close(AxialAt(s, 5, 6), -10 * q * L / 8, q * L));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, 3 * q * L / 8, q * L));
-    EXPECT_TRUE(Close(NodeNumber(s, 6).reaction.y, 10 * q * L / 8, q * L));
-    EXPECT_TRUE(Close(NodeNumber(s, 5).reaction.y, 3 * q * L / 8, q * L));
+    EXPECT_TRUE(Near(qLL / 8, MomentAt(s, 2, 3), Scale(qLL)));
+    EXPECT_TRUE(Near(-qLL / 8, MomentAt(s, 3, 3), Scale(qLL)));
+    EXPECT_TRUE(Near(qLL / 16, MomentAt(s, 2, 2), Scale(qLL)));
+    EXPECT_TRUE(Near(-qLL / 16, MomentAt(s, 3, 4), Scale(qLL)));
+    EXPECT_TRUE(Near(0.0, MomentAt(s, 1, 1), Scale(qLL)));
+    EXPECT_TRUE(Near(-10 * q * L / 8, AxialAt(s, 5, 3), Scale(q * L)));
+    EXPECT_TRUE(Near(-10 * q * L / 8, AxialAt(s, 5, 6), Scale(q * L)));
+    EXPECT_TRUE(Near(3 * q * L / 8, NodeNumber(s, 1).reaction.y, Scale(q * L)));
+    EXPECT_TRUE(Near(10 * q * L / 8, NodeNumber(s, 6).reaction.y, Scale(q * L)));
+    EXPECT_TRUE(Near(3 * q * L / 8, NodeNumber(s, 5).reaction.y, Scale(q * L)));
     for (int node : {1, 5, 6}) {
-        EXPECT_TRUE(Close(NodeNumber(s, node).reaction.x, 0.0, q * L));
+        EXPECT_TRUE(Near(0.0, NodeNumber(s, node).reaction.x, Scale(q * L)));
         EXPECT_EQ(NodeNumber(s, node).reaction.z, 0.0) << "a hinged support takes no moment";
     }
     const double deflection = q * L * L * L * L / (192 * EI);
-    EXPECT_TRUE(Close(NodeNumber(s, 2).resultDisplacement.y, -deflection, deflection));
-    EXPECT_TRUE(Close(NodeNumber(s, 4).resultDisplacement.y, -deflection, deflection));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.y, 0.0, deflection));
+    EXPECT_TRUE(Near(-deflection, NodeNumber(s, 2).resultDisplacement.y, Scale(deflection)));
+    EXPECT_TRUE(Near(-deflection, NodeNumber(s, 4).resultDisplacement.y, Scale(deflection)));
+    EXPECT_TRUE(Near(0.0, NodeNumber(s, 3).resultDisplacement.y, Scale(deflection)));
     // The supports are back as the user drew them.
     EXPECT_EQ(CountService(s), 0);
     EXPECT_EQ(s.nodes.count, 6);

@@ -45,32 +45,32 @@ TEST(KnownAnswerFrame, PortalWithFixedFeetSways)
     ASSERT_TRUE(Calculated(s));
 
     const double Ph = P * h;
-    EXPECT_TRUE(Close(MomentAt(s, 1, 1), -2 * Ph / 7, Ph));
-    EXPECT_TRUE(Close(MomentAt(s, 1, 2), -3 * Ph / 14, Ph));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 2), 3 * Ph / 14, Ph));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 3), 3 * Ph / 14, Ph));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 3), -3 * Ph / 14, Ph));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 4), -2 * Ph / 7, Ph));
+    EXPECT_TRUE(Near(-2 * Ph / 7, MomentAt(s, 1, 1), Scale(Ph)));
+    EXPECT_TRUE(Near(-3 * Ph / 14, MomentAt(s, 1, 2), Scale(Ph)));
+    EXPECT_TRUE(Near(3 * Ph / 14, MomentAt(s, 2, 2), Scale(Ph)));
+    EXPECT_TRUE(Near(3 * Ph / 14, MomentAt(s, 2, 3), Scale(Ph)));
+    EXPECT_TRUE(Near(-3 * Ph / 14, MomentAt(s, 3, 3), Scale(Ph)));
+    EXPECT_TRUE(Near(-2 * Ph / 7, MomentAt(s, 3, 4), Scale(Ph)));
     // Q = -(M_base + M_top)/h = P/2 on both columns.
-    EXPECT_TRUE(Close(ShearAt(s, 1, 1), P / 2, P));
-    EXPECT_TRUE(Close(ShearAt(s, 3, 4), P / 2, P));
+    EXPECT_TRUE(Near(P / 2, ShearAt(s, 1, 1), Scale(P)));
+    EXPECT_TRUE(Near(P / 2, ShearAt(s, 3, 4), Scale(P)));
 
     const double sway = 5 * P * h * h * h / (84 * EI);
     for (int corner : {2, 3}) {
         const Triple &d = NodeNumber(s, corner).resultDisplacement;
-        EXPECT_TRUE(Close(d.x, sway, sway));
-        EXPECT_TRUE(Close(d.y, 0.0, sway));
-        EXPECT_TRUE(Close(d.z, 0.6 * sway / h, sway / h));
+        EXPECT_TRUE(Near(sway, d.x, Scale(sway)));
+        EXPECT_TRUE(Near(0.0, d.y, Scale(sway)));
+        EXPECT_TRUE(Near(0.6 * sway / h, d.z, Scale(sway / h)));
     }
     const Node &left = NodeNumber(s, 1);
     const Node &right = NodeNumber(s, 4);
-    EXPECT_TRUE(Close(left.reaction.x, -P / 2, P));
-    EXPECT_TRUE(Close(right.reaction.x, -P / 2, P));
-    EXPECT_TRUE(Close(left.reaction.y, -3 * P / 7, P));
-    EXPECT_TRUE(Close(right.reaction.y, 3 * P / 7, P));
-    EXPECT_TRUE(Close(left.reaction.z, 2 * Ph / 7, Ph));
-    EXPECT_TRUE(Close(right.reaction.z, 2 * Ph / 7, Ph));
-    EXPECT_TRUE(Close(AxialAt(s, 1, 1), 3 * P / 7, P)) << "the windward column is pulled";
+    EXPECT_TRUE(Near(-P / 2, left.reaction.x, Scale(P)));
+    EXPECT_TRUE(Near(-P / 2, right.reaction.x, Scale(P)));
+    EXPECT_TRUE(Near(-3 * P / 7, left.reaction.y, Scale(P)));
+    EXPECT_TRUE(Near(3 * P / 7, right.reaction.y, Scale(P)));
+    EXPECT_TRUE(Near(2 * Ph / 7, left.reaction.z, Scale(Ph)));
+    EXPECT_TRUE(Near(2 * Ph / 7, right.reaction.z, Scale(Ph)));
+    EXPECT_TRUE(Near(3 * P / 7, AxialAt(s, 1, 1), Scale(P))) << "the windward column is pulled";
     EXPECT_TRUE(InEquilibrium(s));
     EXPECT_TRUE(JointsInBalance(s));
 }
@@ -86,21 +86,21 @@ TEST(KnownAnswerFrame, PortalWithPinnedFeetSways)
     ASSERT_TRUE(Calculated(s));
 
     const double Ph = P * h;
-    EXPECT_TRUE(Close(MomentAt(s, 1, 1), 0.0, Ph));
-    EXPECT_TRUE(Close(MomentAt(s, 1, 2), -Ph / 2, Ph));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 2), Ph / 2, Ph));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 3), -Ph / 2, Ph));
+    EXPECT_TRUE(Near(0.0, MomentAt(s, 1, 1), Scale(Ph)));
+    EXPECT_TRUE(Near(-Ph / 2, MomentAt(s, 1, 2), Scale(Ph)));
+    EXPECT_TRUE(Near(Ph / 2, MomentAt(s, 2, 2), Scale(Ph)));
+    EXPECT_TRUE(Near(-Ph / 2, MomentAt(s, 3, 3), Scale(Ph)));
     const double sway = P * h * h * h / (4 * EI);
-    EXPECT_TRUE(Close(NodeNumber(s, 2).resultDisplacement.x, sway, sway));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.x, sway, sway));
-    EXPECT_TRUE(Close(NodeNumber(s, 2).resultDisplacement.z, sway / (3 * h), sway / h));
+    EXPECT_TRUE(Near(sway, NodeNumber(s, 2).resultDisplacement.x, Scale(sway)));
+    EXPECT_TRUE(Near(sway, NodeNumber(s, 3).resultDisplacement.x, Scale(sway)));
+    EXPECT_TRUE(Near(sway / (3 * h), NodeNumber(s, 2).resultDisplacement.z, Scale(sway / h)));
 
     const Node &left = NodeNumber(s, 1);
     const Node &right = NodeNumber(s, 4);
-    EXPECT_TRUE(Close(left.reaction.x, -P / 2, P));
-    EXPECT_TRUE(Close(right.reaction.x, -P / 2, P));
-    EXPECT_TRUE(Close(left.reaction.y, -P, P));
-    EXPECT_TRUE(Close(right.reaction.y, P, P));
+    EXPECT_TRUE(Near(-P / 2, left.reaction.x, Scale(P)));
+    EXPECT_TRUE(Near(-P / 2, right.reaction.x, Scale(P)));
+    EXPECT_TRUE(Near(-P, left.reaction.y, Scale(P)));
+    EXPECT_TRUE(Near(P, right.reaction.y, Scale(P)));
     EXPECT_EQ(left.reaction.z, 0.0);
     EXPECT_EQ(left.isFree, 0);
     EXPECT_EQ(RodNumber(s, 1).begin.node == FindNode(s, 1) ? RodNumber(s, 1).begin.joint
@@ -132,18 +132,18 @@ TEST(KnownAnswerFrame, ThreeHingedFrame)
     ASSERT_TRUE(Calculated(s));
 
     const double V = q * a, H = q * 4 * a * a / (8 * h);
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.x, H, V));
-    EXPECT_TRUE(Close(NodeNumber(s, 5).reaction.x, -H, V));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, V, V));
-    EXPECT_TRUE(Close(NodeNumber(s, 5).reaction.y, V, V));
-    EXPECT_TRUE(Close(std::fabs(MomentAt(s, 1, 2)), H * h, H * h));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 2), -MomentAt(s, 1, 2), H * h));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 3), 0.0, H * h));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 3), 0.0, H * h));
-    EXPECT_TRUE(Close(AxialAt(s, 1, 1), -V, V));
-    EXPECT_TRUE(Close(AxialAt(s, 4, 5), -V, V));
-    EXPECT_TRUE(Close(AxialAt(s, 2, 3), -H, V));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.z, 0.0, 1.0)) << "a hinged node has no rotation";
+    EXPECT_TRUE(Near(H, NodeNumber(s, 1).reaction.x, Scale(V)));
+    EXPECT_TRUE(Near(-H, NodeNumber(s, 5).reaction.x, Scale(V)));
+    EXPECT_TRUE(Near(V, NodeNumber(s, 1).reaction.y, Scale(V)));
+    EXPECT_TRUE(Near(V, NodeNumber(s, 5).reaction.y, Scale(V)));
+    EXPECT_TRUE(Near(H * h, std::fabs(MomentAt(s, 1, 2)), Scale(H * h)));
+    EXPECT_TRUE(Near(-MomentAt(s, 1, 2), MomentAt(s, 2, 2), Scale(H * h)));
+    EXPECT_TRUE(Near(0.0, MomentAt(s, 2, 3), Scale(H * h)));
+    EXPECT_TRUE(Near(0.0, MomentAt(s, 3, 3), Scale(H * h)));
+    EXPECT_TRUE(Near(-V, AxialAt(s, 1, 1), Scale(V)));
+    EXPECT_TRUE(Near(-V, AxialAt(s, 4, 5), Scale(V)));
+    EXPECT_TRUE(Near(-H, AxialAt(s, 2, 3), Scale(V)));
+    EXPECT_TRUE(Near(0.0, NodeNumber(s, 3).resultDisplacement.z, Scale(1.0))) << "a hinged node has no rotation";
     EXPECT_TRUE(InEquilibrium(s));
     EXPECT_TRUE(JointsInBalance(s));
 }
@@ -163,18 +163,18 @@ TEST(KnownAnswerFrame, InclinedCantileverOfSlopeThreeToFour)
     s.nodes[1].force = Pair(0.0, -P);
     ASSERT_TRUE(Calculated(s));
 
-    EXPECT_TRUE(Close(MomentAt(s, 1, 1), -3 * P, P * L));
-    EXPECT_TRUE(Close(MomentAt(s, 1, 2), 0.0, P * L));
-    EXPECT_TRUE(Close(ShearAt(s, 1, 1), 0.6 * P, P));
-    EXPECT_TRUE(Close(AxialAt(s, 1, 1), -0.8 * P, P));
-    EXPECT_TRUE(Close(AxialAt(s, 1, 2), -0.8 * P, P));
+    EXPECT_TRUE(Near(-3 * P, MomentAt(s, 1, 1), Scale(P * L)));
+    EXPECT_TRUE(Near(0.0, MomentAt(s, 1, 2), Scale(P * L)));
+    EXPECT_TRUE(Near(0.6 * P, ShearAt(s, 1, 1), Scale(P)));
+    EXPECT_TRUE(Near(-0.8 * P, AxialAt(s, 1, 1), Scale(P)));
+    EXPECT_TRUE(Near(-0.8 * P, AxialAt(s, 1, 2), Scale(P)));
     const double deflection = -0.6 * P * L * L * L / (3 * EI);
     const Triple &tip = NodeNumber(s, 2).resultDisplacement;
-    EXPECT_TRUE(Close(tip.x, deflection * -0.8, std::fabs(deflection)));
-    EXPECT_TRUE(Close(tip.y, deflection * 0.6, std::fabs(deflection)));
-    EXPECT_TRUE(Close(tip.z, 0.6 * P * L * L / (2 * EI), 1.0));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, P, P));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.z, 3 * P, P));
+    EXPECT_TRUE(Near(deflection * -0.8, tip.x, Scale(std::fabs(deflection))));
+    EXPECT_TRUE(Near(deflection * 0.6, tip.y, Scale(std::fabs(deflection))));
+    EXPECT_TRUE(Near(0.6 * P * L * L / (2 * EI), tip.z, Scale(1.0)));
+    EXPECT_TRUE(Near(P, NodeNumber(s, 1).reaction.y, Scale(P)));
+    EXPECT_TRUE(Near(3 * P, NodeNumber(s, 1).reaction.z, Scale(P)));
 }
 
 TEST(KnownAnswerFrame, BarsAtThirtyAndSixtyDegrees)
@@ -197,20 +197,20 @@ TEST(KnownAnswerFrame, BarsAtThirtyAndSixtyDegrees)
     s.nodes[2].force = Pair(0.0, -P);
     ASSERT_TRUE(Calculated(s));
 
-    EXPECT_TRUE(Close(AxialAt(s, 1, 1), -P / 2, P));
-    EXPECT_TRUE(Close(AxialAt(s, 2, 3), -P / 2, P));
-    EXPECT_TRUE(Close(AxialAt(s, 3, 3), -P * r3 / 2, P));
+    EXPECT_TRUE(Near(-P / 2, AxialAt(s, 1, 1), Scale(P)));
+    EXPECT_TRUE(Near(-P / 2, AxialAt(s, 2, 3), Scale(P)));
+    EXPECT_TRUE(Near(-P * r3 / 2, AxialAt(s, 3, 3), Scale(P)));
     for (int rod : {1, 2, 3}) {
-        EXPECT_TRUE(Close(RodNumber(s, rod).resultM.x, 0.0, P));
-        EXPECT_TRUE(Close(RodNumber(s, rod).resultM.y, 0.0, P));
+        EXPECT_TRUE(Near(0.0, RodNumber(s, rod).resultM.x, Scale(P)));
+        EXPECT_TRUE(Near(0.0, RodNumber(s, rod).resultM.y, Scale(P)));
     }
     // Each foot is pushed away from the apex along its bar.
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.x, r3 * P / 4, P));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, P / 4, P));
-    EXPECT_TRUE(Close(NodeNumber(s, 4).reaction.x, -r3 * P / 4, P));
-    EXPECT_TRUE(Close(NodeNumber(s, 4).reaction.y, 3 * P / 4, P));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.x, 0.0, 1.0));
-    EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.y, 0.0, 1.0));
+    EXPECT_TRUE(Near(r3 * P / 4, NodeNumber(s, 1).reaction.x, Scale(P)));
+    EXPECT_TRUE(Near(P / 4, NodeNumber(s, 1).reaction.y, Scale(P)));
+    EXPECT_TRUE(Near(-r3 * P / 4, NodeNumber(s, 4).reaction.x, Scale(P)));
+    EXPECT_TRUE(Near(3 * P / 4, NodeNumber(s, 4).reaction.y, Scale(P)));
+    EXPECT_TRUE(Near(0.0, NodeNumber(s, 3).resultDisplacement.x, Scale(1.0)));
+    EXPECT_TRUE(Near(0.0, NodeNumber(s, 3).resultDisplacement.y, Scale(1.0)));
 }
 
 TEST(KnownAnswerFrame, RollersAtAnAngle)
@@ -249,17 +249,17 @@ TEST(KnownAnswerFrame, RollersAtAnAngle)
 
         const Node &roller = NodeNumber(s, 3);
         const Node &pin = NodeNumber(s, 1);
-        EXPECT_TRUE(Close(roller.reaction.x, c.rollerReaction.x, P));
-        EXPECT_TRUE(Close(roller.reaction.y, c.rollerReaction.y, P));
-        EXPECT_TRUE(Close(pin.reaction.x, -c.force.x - c.rollerReaction.x, P));
-        EXPECT_TRUE(Close(pin.reaction.y, -c.force.y - c.rollerReaction.y, P));
-        EXPECT_TRUE(Close(AxialAt(s, 1, 1), c.axial, P));
-        EXPECT_TRUE(Close(AxialAt(s, 2, 3), c.axial, P));
-        EXPECT_TRUE(Close(std::fabs(MomentAt(s, 1, 2)), P * 2 * b / 4, P * b));
+        EXPECT_TRUE(Near(c.rollerReaction.x, roller.reaction.x, Scale(P)));
+        EXPECT_TRUE(Near(c.rollerReaction.y, roller.reaction.y, Scale(P)));
+        EXPECT_TRUE(Near(-c.force.x - c.rollerReaction.x, pin.reaction.x, Scale(P)));
+        EXPECT_TRUE(Near(-c.force.y - c.rollerReaction.y, pin.reaction.y, Scale(P)));
+        EXPECT_TRUE(Near(c.axial, AxialAt(s, 1, 1), Scale(P)));
+        EXPECT_TRUE(Near(c.axial, AxialAt(s, 2, 3), Scale(P)));
+        EXPECT_TRUE(Near(P * 2 * b / 4, std::fabs(MomentAt(s, 1, 2)), Scale(P * b)));
         const double deflection = P * 8 * b * b * b / (48 * EI);
         const Triple &middle = NodeNumber(s, 2).resultDisplacement;
-        EXPECT_TRUE(Close(std::hypot(middle.x, middle.y), deflection, deflection));
-        EXPECT_TRUE(Close(middle.x * c.direction.x + middle.y * c.direction.y, 0.0, deflection))
+        EXPECT_TRUE(Near(deflection, std::hypot(middle.x, middle.y), Scale(deflection)));
+        EXPECT_TRUE(Near(0.0, middle.x * c.direction.x + middle.y * c.direction.y, Scale(deflection)))
             << "the span does not change its length";
         EXPECT_EQ(roller.resultDisplacement, Triple());
         const Rod &rod = RodNumber(s, 2);
@@ -311,8 +311,7 @@ TEST(KnownAnswerFrame, TwoBayTwoStoreyFrameIsInEquilibrium)
     EXPECT_TRUE(JointsInBalance(s));
     // The roller's reaction points along its link.
     const Triple &roller = NodeNumber(s, 3).reaction;
-    EXPECT_TRUE(Close(roller.x * std::cos(20.0 * M_PI / 180.0) - roller.y * std::sin(20.0 * M_PI / 180.0),
-                      0.0, std::hypot(roller.x, roller.y)));
+    EXPECT_TRUE(Near(0.0, roller.x * std::cos(20.0 * M_PI / 180.0) - roller.y * std::sin(20.0 * M_PI / 180.0), Scale(std::hypot(roller.x, roller.y))));
     EXPECT_NE(roller.y, 0.0);
     EXPECT_EQ(NodeNumber(s, 2).reaction.z, 0.0);
     EXPECT_EQ(NodeNumber(s, 3).reaction.z, 0.0);

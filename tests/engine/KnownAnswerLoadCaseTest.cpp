@@ -58,11 +58,11 @@ TEST(KnownAnswerTemperature, CantileverBendsTheSameWayWhicheverWayItIsDrawn)
 
         const Triple &tip = NodeNumber(s, 2).resultDisplacement;
         const double dy = alpha * dT * L * L / (2 * height);
-        EXPECT_TRUE(Close(tip.y, -dy, dy));
-        EXPECT_TRUE(Close(tip.z, alpha * dT * L / height, dy));
-        EXPECT_TRUE(Close(tip.x, alpha * Tm * L, dy));
-        EXPECT_TRUE(Close(MomentAt(s, 1, 1), 0.0, 1.0));
-        EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.z, 0.0, 1.0));
+        EXPECT_TRUE(Near(-dy, tip.y, Scale(dy)));
+        EXPECT_TRUE(Near(alpha * dT * L / height, tip.z, Scale(dy)));
+        EXPECT_TRUE(Near(alpha * Tm * L, tip.x, Scale(dy)));
+        EXPECT_TRUE(Near(0.0, MomentAt(s, 1, 1), Scale(1.0)));
+        EXPECT_TRUE(Near(0.0, NodeNumber(s, 1).reaction.z, Scale(1.0)));
         // The user's physical load is unchanged: a turned rod carries its
         // temperatures exchanged.
         // Drawn from the clamp, the rod runs from a support to a free node
@@ -104,14 +104,14 @@ TEST(KnownAnswerTemperature, ProppedCantileverWithAGradient)
         const int clampRod = fromClamp ? 1 : 2;
         const int rollerRod = fromClamp ? 2 : 1;
         const double M = 3 * EI * k / 2;
-        EXPECT_TRUE(Close(MomentAt(s, clampRod, 1), M, M));
-        EXPECT_TRUE(Close(std::fabs(MomentAt(s, clampRod, 2)), M / 2, M));
-        EXPECT_TRUE(Close(MomentAt(s, rollerRod, 3), 0.0, M));
-        EXPECT_TRUE(Close(NodeNumber(s, 3).reaction.y, R, R));
-        EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, -R, R));
-        EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.z, -M, M));
-        EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.x, 0.0, R));
-        EXPECT_TRUE(Close(NodeNumber(s, 3).resultDisplacement.x, alpha * Tm * L, 1.0));
+        EXPECT_TRUE(Near(M, MomentAt(s, clampRod, 1), Scale(M)));
+        EXPECT_TRUE(Near(M / 2, std::fabs(MomentAt(s, clampRod, 2)), Scale(M)));
+        EXPECT_TRUE(Near(0.0, MomentAt(s, rollerRod, 3), Scale(M)));
+        EXPECT_TRUE(Near(R, NodeNumber(s, 3).reaction.y, Scale(R)));
+        EXPECT_TRUE(Near(-R, NodeNumber(s, 1).reaction.y, Scale(R)));
+        EXPECT_TRUE(Near(-M, NodeNumber(s, 1).reaction.z, Scale(M)));
+        EXPECT_TRUE(Near(0.0, NodeNumber(s, 1).reaction.x, Scale(R)));
+        EXPECT_TRUE(Near(alpha * Tm * L, NodeNumber(s, 3).resultDisplacement.x, Scale(1.0)));
         EXPECT_TRUE(InEquilibrium(s));
     }
 }
@@ -140,23 +140,23 @@ TEST(KnownAnswerTemperature, UniformWarmingOfABeamPushesAClampedColumn)
 
     const double psi = alpha * T;
     const double m = EI * psi / L, f = EI * psi / (L * L);
-    EXPECT_TRUE(Close(MomentAt(s, 1, 1), 1.5 * m, m));
-    EXPECT_TRUE(Close(MomentAt(s, 2, 3), 3 * m, m));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 3), -3 * m, m));
-    EXPECT_TRUE(Close(MomentAt(s, 3, 4), -4.5 * m, m));
-    EXPECT_TRUE(Close(AxialAt(s, 1, 1), -7.5 * f, f));
-    EXPECT_TRUE(Close(AxialAt(s, 2, 3), -7.5 * f, f));
+    EXPECT_TRUE(Near(1.5 * m, MomentAt(s, 1, 1), Scale(m)));
+    EXPECT_TRUE(Near(3 * m, MomentAt(s, 2, 3), Scale(m)));
+    EXPECT_TRUE(Near(-3 * m, MomentAt(s, 3, 3), Scale(m)));
+    EXPECT_TRUE(Near(-4.5 * m, MomentAt(s, 3, 4), Scale(m)));
+    EXPECT_TRUE(Near(-7.5 * f, AxialAt(s, 1, 1), Scale(f)));
+    EXPECT_TRUE(Near(-7.5 * f, AxialAt(s, 2, 3), Scale(f)));
     const Triple &B = NodeNumber(s, 3).resultDisplacement;
-    EXPECT_TRUE(Close(B.x, alpha * T * L, 1.0));
-    EXPECT_TRUE(Close(B.y, 0.0, 1.0));
-    EXPECT_TRUE(Close(B.z, 0.75 * psi, psi));
-    EXPECT_TRUE(Close(NodeNumber(s, 2).resultDisplacement.x, alpha * T * L / 2, 1.0));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.x, 7.5 * f, f));
-    EXPECT_TRUE(Close(NodeNumber(s, 4).reaction.x, -7.5 * f, f));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, -4.5 * f, f));
-    EXPECT_TRUE(Close(NodeNumber(s, 4).reaction.y, 4.5 * f, f));
-    EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.z, -1.5 * m, m));
-    EXPECT_TRUE(Close(NodeNumber(s, 4).reaction.z, 4.5 * m, m));
+    EXPECT_TRUE(Near(alpha * T * L, B.x, Scale(1.0)));
+    EXPECT_TRUE(Near(0.0, B.y, Scale(1.0)));
+    EXPECT_TRUE(Near(0.75 * psi, B.z, Scale(psi)));
+    EXPECT_TRUE(Near(alpha * T * L / 2, NodeNumber(s, 2).resultDisplacement.x, Scale(1.0)));
+    EXPECT_TRUE(Near(7.5 * f, NodeNumber(s, 1).reaction.x, Scale(f)));
+    EXPECT_TRUE(Near(-7.5 * f, NodeNumber(s, 4).reaction.x, Scale(f)));
+    EXPECT_TRUE(Near(-4.5 * f, NodeNumber(s, 1).reaction.y, Scale(f)));
+    EXPECT_TRUE(Near(4.5 * f, NodeNumber(s, 4).reaction.y, Scale(f)));
+    EXPECT_TRUE(Near(-1.5 * m, NodeNumber(s, 1).reaction.z, Scale(m)));
+    EXPECT_TRUE(Near(4.5 * m, NodeNumber(s, 4).reaction.z, Scale(m)));
     EXPECT_TRUE(InEquilibrium(s));
     EXPECT_TRUE(JointsInBalance(s));
 }
@@ -199,17 +199,17 @@ TEST(KnownAnswerSettlement, ProppedCantilever)
         ASSERT_TRUE(Calculated(s));
 
         const double scale = F * L;
-        EXPECT_TRUE(Close(NodeNumber(s, 3).reaction.y, c.rollerReaction, F));
-        EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, -c.rollerReaction, F));
-        EXPECT_TRUE(Close(MomentAt(s, 1, 1), c.clampMoment, scale));
-        EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.z, -c.clampMoment, scale));
+        EXPECT_TRUE(Near(c.rollerReaction, NodeNumber(s, 3).reaction.y, Scale(F)));
+        EXPECT_TRUE(Near(-c.rollerReaction, NodeNumber(s, 1).reaction.y, Scale(F)));
+        EXPECT_TRUE(Near(c.clampMoment, MomentAt(s, 1, 1), Scale(scale)));
+        EXPECT_TRUE(Near(-c.clampMoment, NodeNumber(s, 1).reaction.z, Scale(scale)));
         const Triple &roller = NodeNumber(s, 3).resultDisplacement;
-        EXPECT_TRUE(Close(roller.x, c.rollerMoves.x, d));
-        EXPECT_TRUE(Close(roller.y, c.rollerMoves.y, d));
+        EXPECT_TRUE(Near(c.rollerMoves.x, roller.x, Scale(d)));
+        EXPECT_TRUE(Near(c.rollerMoves.y, roller.y, Scale(d)));
         EXPECT_EQ(roller.z, 0.0);
         EXPECT_EQ(NodeNumber(s, 1).resultDisplacement.x, c.clampMoves.x);
         EXPECT_EQ(NodeNumber(s, 1).resultDisplacement.y, c.clampMoves.y);
-        EXPECT_TRUE(Close(NodeNumber(s, 1).resultDisplacement.z, c.clampMoves.z, t));
+        EXPECT_TRUE(Near(c.clampMoves.z, NodeNumber(s, 1).resultDisplacement.z, Scale(t)));
         // The settlements stay where the user put them.
         EXPECT_EQ(NodeNumber(s, 1).displacement, c.clamp);
         EXPECT_EQ(NodeNumber(s, 3).displacement, c.roller);
@@ -251,28 +251,28 @@ TEST(KnownAnswerSettlement, PinnedPortal)
         s.nodes[3].displacement = c.settlement;
         ASSERT_TRUE(Calculated(s));
 
-        EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.x, -c.thrust, H));
-        EXPECT_TRUE(Close(NodeNumber(s, 4).reaction.x, c.thrust, H));
-        EXPECT_TRUE(Close(NodeNumber(s, 1).reaction.y, 0.0, H));
-        EXPECT_TRUE(Close(NodeNumber(s, 4).reaction.y, 0.0, H));
-        EXPECT_TRUE(Close(AxialAt(s, 2, 2), c.thrust, H));
-        EXPECT_TRUE(Close(std::fabs(MomentAt(s, 2, 2)), c.thrust * h, H * h));
-        EXPECT_TRUE(Close(std::fabs(MomentAt(s, 1, 2)), c.thrust * h, H * h));
+        EXPECT_TRUE(Near(-c.thrust, NodeNumber(s, 1).reaction.x, Scale(H)));
+        EXPECT_TRUE(Near(c.thrust, NodeNumber(s, 4).reaction.x, Scale(H)));
+        EXPECT_TRUE(Near(0.0, NodeNumber(s, 1).reaction.y, Scale(H)));
+        EXPECT_TRUE(Near(0.0, NodeNumber(s, 4).reaction.y, Scale(H)));
+        EXPECT_TRUE(Near(c.thrust, AxialAt(s, 2, 2), Scale(H)));
+        EXPECT_TRUE(Near(c.thrust * h, std::fabs(MomentAt(s, 2, 2)), Scale(H * h)));
+        EXPECT_TRUE(Near(c.thrust * h, std::fabs(MomentAt(s, 1, 2)), Scale(H * h)));
 
         const Triple &left = NodeNumber(s, 2).resultDisplacement;
         const Triple &right = NodeNumber(s, 3).resultDisplacement;
-        EXPECT_TRUE(Close(left.x, c.leftCorner.x, d));
-        EXPECT_TRUE(Close(left.y, c.leftCorner.y, d));
-        EXPECT_TRUE(Close(right.x, c.rightCorner.x, d));
-        EXPECT_TRUE(Close(right.y, c.rightCorner.y, d));
+        EXPECT_TRUE(Near(c.leftCorner.x, left.x, Scale(d)));
+        EXPECT_TRUE(Near(c.leftCorner.y, left.y, Scale(d)));
+        EXPECT_TRUE(Near(c.rightCorner.x, right.x, Scale(d)));
+        EXPECT_TRUE(Near(c.rightCorner.y, right.y, Scale(d)));
         if (!std::isnan(c.cornerRotation)) {
-            EXPECT_TRUE(Close(left.z, c.cornerRotation, d));
-            EXPECT_TRUE(Close(right.z, c.cornerRotation, d));
+            EXPECT_TRUE(Near(c.cornerRotation, left.z, Scale(d)));
+            EXPECT_TRUE(Near(c.cornerRotation, right.z, Scale(d)));
         }
         // The settled foot shows its settlement once and keeps it as its load.
         const Node &foot = NodeNumber(s, 4);
-        EXPECT_TRUE(Close(foot.resultDisplacement.x, c.settlement.x, d));
-        EXPECT_TRUE(Close(foot.resultDisplacement.y, c.settlement.y, d));
+        EXPECT_TRUE(Near(c.settlement.x, foot.resultDisplacement.x, Scale(d)));
+        EXPECT_TRUE(Near(c.settlement.y, foot.resultDisplacement.y, Scale(d)));
         EXPECT_EQ(foot.displacement, c.settlement);
         EXPECT_EQ(NodeNumber(s, 1).resultDisplacement, Triple());
         EXPECT_EQ(CountService(s), 0);
@@ -284,7 +284,7 @@ TEST(KnownAnswerSettlement, SameResultsWhenCalculatedAgainOrInDebugMode)
     // A settled pin and a settled roller: the second calculation of the
     // restored structure, and two calculations in debug mode (service
     // elements kept in between), give the results of the first.
-    SettingsGuard settings;
+    SettingsRestorer settings;
     auto build = [] {
         StructureModel s;
         AddNode(s, 1, 0.0, 0.0, false);
@@ -316,24 +316,24 @@ TEST(KnownAnswerSettlement, SameResultsWhenCalculatedAgainOrInDebugMode)
             SCOPED_TRACE(number);
             const Node &expected = NodeNumber(first, number);
             const Node &node = NodeNumber(*other, number);
-            EXPECT_TRUE(Close(node.resultDisplacement.x, expected.resultDisplacement.x, 0.02));
-            EXPECT_TRUE(Close(node.resultDisplacement.y, expected.resultDisplacement.y, 0.02));
-            EXPECT_TRUE(Close(node.resultDisplacement.z, expected.resultDisplacement.z, 0.02));
+            EXPECT_TRUE(Near(expected.resultDisplacement.x, node.resultDisplacement.x, Scale(0.02)));
+            EXPECT_TRUE(Near(expected.resultDisplacement.y, node.resultDisplacement.y, Scale(0.02)));
+            EXPECT_TRUE(Near(expected.resultDisplacement.z, node.resultDisplacement.z, Scale(0.02)));
         }
         for (int number = 1; number <= 3; ++number) {
-            EXPECT_TRUE(Close(RodNumber(*other, number).resultM.x, RodNumber(first, number).resultM.x, 1.0));
-            EXPECT_TRUE(Close(RodNumber(*other, number).resultN.y, RodNumber(first, number).resultN.y, 1.0));
+            EXPECT_TRUE(Near(RodNumber(first, number).resultM.x, RodNumber(*other, number).resultM.x, Scale(1.0)));
+            EXPECT_TRUE(Near(RodNumber(first, number).resultN.y, RodNumber(*other, number).resultN.y, Scale(1.0)));
         }
     }
     // The settlements were not doubled by the repeated calculations.
     EXPECT_EQ(NodeNumber(again, 1).displacement, Triple(0.01, -0.01, 0.0));
     EXPECT_EQ(NodeNumber(again, 4).displacement, Triple(0.0, -0.02, 0.0));
-    EXPECT_TRUE(Close(NodeNumber(first, 1).resultDisplacement.x, 0.01, 0.02));
-    EXPECT_TRUE(Close(NodeNumber(first, 1).resultDisplacement.y, -0.01, 0.02));
+    EXPECT_TRUE(Near(0.01, NodeNumber(first, 1).resultDisplacement.x, Scale(0.02)));
+    EXPECT_TRUE(Near(-0.01, NodeNumber(first, 1).resultDisplacement.y, Scale(0.02)));
     // The roller moves along its sliding direction (cos 30°, -sin 30°) away
     // from the settled position: its link (sin 30°, cos 30°) shortens by the
     // projection of the settlement.
     const Triple &roller = NodeNumber(first, 4).resultDisplacement;
-    EXPECT_TRUE(Close(roller.x * 0.5 + roller.y * std::sqrt(0.75), -0.02 * std::sqrt(0.75), 0.02));
+    EXPECT_TRUE(Near(-0.02 * std::sqrt(0.75), roller.x * 0.5 + roller.y * std::sqrt(0.75), Scale(0.02)));
     EXPECT_TRUE(InEquilibrium(first));
 }

@@ -23,6 +23,7 @@
 
 #include "engine/Calculate.h"
 #include "engine/EngineTestSupport.h"
+#include "support/Near.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ namespace enginetest {
 // Runs Calculate; fails with the reported messages when it refuses.
 inline ::testing::AssertionResult Calculated(StructureModel &structure)
 {
-    RecordedErrors errors;
+    RecordingReporter errors;
     double time = -1.0;
     const bool ok = Calculate(structure, time);
     if (ok && errors.messages.empty() && time >= 0.0)
@@ -86,20 +87,6 @@ inline double ShearAt(const StructureModel &s, int rod, int node)
 inline double AxialAt(const StructureModel &s, int rod, int node)
 {
     return AtNode(s, rod, node, &Rod::resultN);
-}
-
-// |actual - expected| within 1e-8 of max(|expected|, scale): a relative
-// tolerance, with `scale` the size of the problem's values for results
-// that should vanish.
-inline ::testing::AssertionResult Close(double actual, double expected, double scale)
-{
-    const double tolerance = 1e-8 * std::fmax(std::fabs(expected), std::fabs(scale));
-    if (std::isfinite(actual) && std::fabs(actual - expected) <= tolerance)
-        return ::testing::AssertionSuccess();
-    std::ostringstream text;
-    text.precision(12);
-    text << "actual " << actual << ", expected " << expected << " (tolerance " << tolerance << ")";
-    return ::testing::AssertionFailure() << text.str();
 }
 
 // Sum of all external loads and reactions of a calculated structure: forces

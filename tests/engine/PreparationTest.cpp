@@ -251,7 +251,7 @@ TEST(ReorderForCalculation, KeepsRodsThatPointOutsideTheNodeListForTheCheck)
     }
     EXPECT_EQ(outside, 2);
 
-    RecordedErrors errors;
+    RecordingReporter errors;
     EXPECT_FALSE(CheckStructure(s));
     ASSERT_EQ(errors.messages.size(), 1u);
     EXPECT_NE(errors.messages[0].headline.find("несуществующему узлу"), std::string::npos);
@@ -299,7 +299,7 @@ TEST(CheckStructure, RefusesWhatCannotBeCalculated)
         SCOPED_TRACE(c.name);
         StructureModel s = base();
         c.change(s);
-        RecordedErrors errors;
+        RecordingReporter errors;
         const bool accepted = CheckStructure(s);
         EXPECT_EQ(accepted, c.messageId == 0);
         if (c.messageId == 0) {
@@ -320,7 +320,7 @@ TEST(CheckStructure, RefusesWhatCannotBeCalculated)
 
 TEST(CheckStructure, NamesARodRunningBackwardsByNumbersOrPositions)
 {
-    SettingsGuard settings;
+    SettingsRestorer settings;
     StructureModel s;
     AddNode(s, 5, 0.0, 0.0, true);
     AddNode(s, 6, 3.0, 0.0, false);
@@ -330,7 +330,7 @@ TEST(CheckStructure, NamesARodRunningBackwardsByNumbersOrPositions)
     for (bool debug : {false, true}) {
         SCOPED_TRACE(debug);
         Settings::current().debugMode = debug;
-        RecordedErrors errors;
+        RecordingReporter errors;
         EXPECT_FALSE(CheckStructure(s));
         ASSERT_EQ(errors.messages.size(), 1u);
         const std::string headline = debug ? "Стержень 0 присоединен к странным узлам: Начальный узел 1, "

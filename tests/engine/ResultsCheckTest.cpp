@@ -107,7 +107,7 @@ TEST(ResultsCheck, RefusesResultsThatLostTheirDigits)
 
     TemporaryLog log;
     StructureModel s = Build(frame);
-    RecordedErrors errors;
+    RecordingReporter errors;
     double time = 0.0;
     EXPECT_FALSE(Calculate(s, time));
     ASSERT_EQ(errors.messages.size(), 1u);

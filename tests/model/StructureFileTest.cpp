@@ -37,7 +37,7 @@ StructureModel ExampleStructure()
 
 struct ReadOutcome {
     StructureReadResult result;
-    std::vector<std::pair<std::string, std::string>> messages;
+    std::vector<ReportedMessage> messages;
 };
 
 ReadOutcome Read(StructureModel &model, const std::string &text)
@@ -283,8 +283,8 @@ TEST(StructureFile, BadLineStopsTheReadingAndKeepsEarlierElements)
         EXPECT_EQ(outcome.result.messageId, c.messageId) << c.text;
         EXPECT_EQ(outcome.result.lineNumber, c.lineNumber) << c.text;
         ASSERT_EQ(outcome.messages.size(), 1u) << c.text;
-        EXPECT_EQ(outcome.messages[0].first, ReadError);
-        EXPECT_EQ(outcome.messages[0].second, c.reason);
+        EXPECT_EQ(outcome.messages[0].headline, ReadError);
+        EXPECT_EQ(outcome.messages[0].reason, c.reason);
         EXPECT_EQ(model.nodes.count, c.nodes) << c.text;
         EXPECT_EQ(model.rods.count, c.rods) << c.text;
         // The numbering of a file that could not be read to its end is kept.
@@ -328,7 +328,7 @@ TEST(StructureFile, DropsRodsWithUnknownNodesOrJoints)
             EXPECT_EQ(outcome.result.messageId, 50221);
             EXPECT_EQ(outcome.result.lineNumber, 5);
             ASSERT_EQ(outcome.messages.size(), 1u) << c.rodLine;
-            EXPECT_EQ(outcome.messages[0].second, RodsReason);
+            EXPECT_EQ(outcome.messages[0].reason, RodsReason);
             EXPECT_EQ(RodNumbers(model), (std::vector<int>{1, 2, 3})) << c.rodLine;
             for (const Rod &rod : model.rods)
                 EXPECT_EQ(rod.end.node, 1);
@@ -364,8 +364,8 @@ TEST(StructureFile, ReportsDroppedRodsOnceBesideAStop)
         StructureModel model;
         ReadOutcome outcome = Read(model, goodRod + "Node0 1 0\n" + nodes);
         ASSERT_EQ(outcome.messages.size(), 2u);
-        EXPECT_EQ(outcome.messages[0].second, NodesReason);
-        EXPECT_EQ(outcome.messages[1].second, RodsReason);
+        EXPECT_EQ(outcome.messages[0].reason, NodesReason);
+        EXPECT_EQ(outcome.messages[1].reason, RodsReason);
         EXPECT_EQ(outcome.result.messageId, 50219);
         EXPECT_EQ(outcome.result.lineNumber, 2);
         EXPECT_EQ(model.elementCount(), 0);

@@ -13,6 +13,7 @@
 #include "numeric/Messages.h"
 #include "view/CursorHotspots.h"
 #include "view/RuvoView.h"
+#include "support/SettingsRestorer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,11 +28,6 @@
 #include <string>
 
 namespace {
-
-struct SettingsBackup {
-    Settings saved = Settings::current();
-    ~SettingsBackup() { Settings::current() = saved; }
-};
 
 const QRgb RubberLine = qRgb(192, 192, 192);
 
@@ -137,7 +133,7 @@ protected:
 
     const Node &node(int i) const { return doc.structure.nodes[i]; }
 
-    SettingsBackup settings;
+    SettingsRestorer settings;
     RecordingReporter reporter;
     RuvoDoc doc;
     ElementCommands commands{&doc};

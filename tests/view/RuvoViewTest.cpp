@@ -398,7 +398,7 @@ TEST_F(RuvoViewTest, MomentDiagramOfACalculatedBeamLiesBelowIt)
     paint();
     view.onCommand(Command::ShowMoments);
     ASSERT_TRUE(reporter.messages.empty())
-        << reporter.messages[0].first << " " << reporter.messages[0].second;
+        << reporter.messages[0].headline << " " << reporter.messages[0].reason;
     ASSERT_EQ(1, doc.showMoments) << "the beam calculates";
     view.onCommand(Command::ShowValues); // labels off: only the diagram's own pixels
     QImage image = paint();

@@ -14,7 +14,7 @@ class RuvoApp : public QObject, public CommandTarget {
 public:
     explicit RuvoApp(QObject *parent = nullptr);
 
-    // Address of the product's web page (command 40504).
+    // Address of the product's web page (Command::WebSite).
     static const char *webSiteAddress();
 
     // Flips the debug flag and announces it in the status bar.

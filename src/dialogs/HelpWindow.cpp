@@ -25,7 +25,7 @@ struct ContextPage {
 };
 
 // Context numbers are the resource numbers of the dialogs (431 ... 446) and
-// the tutorial command (40507).
+// the id of the tutorial command (Command::Tutorial).
 constexpr ContextPage contextPages[] = {
     {431, "qrc:/help/rod-properties.html"},    {432, "qrc:/help/options.html"},
     {433, "qrc:/help/technical-support.html"}, {434, "qrc:/help/calculation-log.html"},

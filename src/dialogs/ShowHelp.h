@@ -1,5 +1,6 @@
 #pragma once
 
 // Opens the help window at the page of a context number: 0 the contents,
-// 431 ... 446 the page of that dialog, 40507 the tutorial.
+// 431 ... 446 the page of that dialog, the id of Command::Tutorial for the
+// tutorial.
 void ShowHelp(int context);

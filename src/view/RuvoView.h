@@ -46,9 +46,10 @@ public:
     void zoomInCommand();
     void zoomOutCommand();
     void fitAllCommand();
-    // Flips the result display of command 201, 202, 203, 204 or 206; a
-    // display that is switched on calculates when the results are not valid
-    // and stays off when the calculation fails.
+    // Flips the result display of Command::ShowMoments, ShowShear,
+    // ShowAxial, ShowReactions or ShowDisplacements; a display switched on
+    // calculates when the results are not valid and stays off when the
+    // calculation fails.
     void resultCommand(int id);
 
     bool showLoads() const { return loadsShown; }
@@ -60,8 +61,8 @@ public:
     bool isRodStarted() const { return rodStarted; }
     bool isDraggingNode() const { return draggingNode; }
     int anchor() const { return anchorNode; }
-    // The mode commands 40301 ... 40310: every mode but editing first
-    // clears the selection.
+    // The mode commands (Command::ModeFreeNode ... Command::ModeDelete):
+    // every mode but editing first clears the selection.
     void modeCommand(int id);
     // Ends a pending rod or drag: the elements it was anchored on may
     // have gone or moved to other positions.

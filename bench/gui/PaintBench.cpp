@@ -74,7 +74,7 @@ void MakeFrame(StructureModel &structure)
 struct PaintedFrame {
     PaintedFrame()
     {
-        MakeFrame(doc.structure);
+        MakeFrame(doc.structure());
         doc.fitOnDraw = true;
         doc.showMoments = 1;
         view.setAttribute(Qt::WA_DontShowOnScreen);
@@ -101,7 +101,7 @@ void BM_PaintView(benchmark::State &state)
     PaintedFrame frame;
     for (auto _ : state)
         frame.paint();
-    state.counters["rods"] = frame.doc.structure.rods.count;
+    state.counters["rods"] = frame.doc.structure().rods.count;
 }
 BENCHMARK(BM_PaintView)->Unit(benchmark::kMillisecond);
 
@@ -113,7 +113,7 @@ void BM_PaintViewAfterChange(benchmark::State &state)
     double nudge = 0.0;
     for (auto _ : state) {
         nudge += 1e-6;
-        frame.doc.structure.rods[0].resultM.x = 1000.0 + nudge;
+        frame.doc.structure().rods[0].resultM.x = 1000.0 + nudge;
         frame.paint();
     }
 }

@@ -94,7 +94,7 @@ void ElementCommands::forceOnNode(int node)
 {
     if (!doc->isNode(node))
         return;
-    const Pair force = doc->structure.nodes[node].force;
+    const Pair force = doc->structure().nodes[node].force;
     PolarLoadDialog dialog(PolarLoadDialog::Kind::Force, force.x, force.y, QApplication::activeWindow());
     if (RunModal(dialog) != QDialog::Accepted || !doc->isNode(node))
         return;
@@ -105,7 +105,7 @@ void ElementCommands::momentOnNode(int node)
 {
     if (!doc->isNode(node))
         return;
-    const auto dialog = LoadDialog::moment(doc->structure.nodes[node].moment, QApplication::activeWindow());
+    const auto dialog = LoadDialog::moment(doc->structure().nodes[node].moment, QApplication::activeWindow());
     if (RunModal(*dialog) != QDialog::Accepted || !doc->isNode(node))
         return;
     doc->setNodeMoment(node, dialog->value("moment"));
@@ -115,7 +115,7 @@ void ElementCommands::distributedLoad(int rod)
 {
     if (!doc->isRod(rod))
         return;
-    const Pair load = doc->structure.rods[rod].load;
+    const Pair load = doc->structure().rods[rod].load;
     PolarLoadDialog dialog(PolarLoadDialog::Kind::DistributedLoad, load.x, load.y,
                            QApplication::activeWindow());
     if (RunModal(dialog) != QDialog::Accepted || !doc->isRod(rod))
@@ -127,7 +127,7 @@ void ElementCommands::displacementOnNode(int node)
 {
     if (!doc->isNode(node))
         return;
-    const Triple d = doc->structure.nodes[node].displacement;
+    const Triple d = doc->structure().nodes[node].displacement;
     const auto dialog = LoadDialog::displacement(d.x, d.y, d.z, QApplication::activeWindow());
     if (RunModal(*dialog) != QDialog::Accepted || !doc->isNode(node))
         return;
@@ -138,7 +138,7 @@ void ElementCommands::temperatureOnRod(int rod)
 {
     if (!doc->isRod(rod))
         return;
-    const Rod &r = doc->structure.rods[rod];
+    const Rod &r = doc->structure().rods[rod];
     const auto dialog = LoadDialog::temperature(r.temperature.x, r.temperature.y, r.height, r.alpha,
                                                 QApplication::activeWindow());
     if (RunModal(*dialog) != QDialog::Accepted || !doc->isRod(rod))

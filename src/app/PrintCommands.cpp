@@ -96,9 +96,10 @@ bool PrintCommands::printPage(QPrinter &target)
         ReportError("Ошибка печати!\tПечать на «%s» не может начаться.", Utf8(name).constData());
         return false;
     }
-    PrintPage(painter, doc->structure, displays());
+    // A printed page leaves the structure unselected, on the screen too.
+    doc->deselectAll();
+    PrintPage(painter, doc->structure(), displays());
     const bool ended = painter.end();
-    // The selection was cleared for the page; the screen shows it too.
     doc->updateAllViews(SelectionHint);
     if (!ended || target.printerState() == QPrinter::Error) {
         ReportError("Ошибка печати!\tЗадание печати не выполнено.");
@@ -188,7 +189,9 @@ bool PrintCommands::exportTo(const QString &path)
     if (!preparePrinting())
         return false;
     QString reason;
-    const bool written = ExportPage(path, doc->structure, displays(), pagePrinter->pageLayout(), &reason);
+    // As after printing, the structure is left unselected.
+    doc->deselectAll();
+    const bool written = ExportPage(path, doc->structure(), displays(), pagePrinter->pageLayout(), &reason);
     doc->updateAllViews(SelectionHint);
     if (!written) {
         ReportError("Ошибка экспорта!\tФайл %s не записан: %s", QFile::encodeName(path).constData(),
@@ -253,8 +256,7 @@ int PrintFileFromCommandLine(const QString &path)
     if (!read.ok)
         return 2;
     RuvoDoc document;
-    document.structure = checked;
-    document.needsCalculation = true;
+    document.setStructure(checked);
     PrintCommands commands(&document, nullptr, nullptr);
     commands.setJobName(QFileInfo(path).fileName());
     return commands.printToDefaultPrinter() ? 0 : 1;

@@ -27,15 +27,15 @@ void ReportCommands::showResults()
     // A failed calculation has already shown its message.
     if (!doc->calculate())
         return;
-    const std::string report = ResultsReport(doc->structure, Settings::current().debugMode);
+    const std::string report = ResultsReport(doc->structure(), Settings::current().debugMode);
     ResultsDialog dialog(QString::fromStdString(report), QApplication::activeWindow());
     dialog.exec();
 }
 
 void ReportCommands::showStatistics()
 {
-    StatisticsDialog dialog(QString::number(doc->structure.nodes.count),
-                            QString::number(doc->structure.rods.count),
+    StatisticsDialog dialog(QString::number(doc->structure().nodes.count),
+                            QString::number(doc->structure().rods.count),
                             QApplication::activeWindow());
     dialog.exec();
 }

@@ -56,7 +56,7 @@ void RuvoDoc::newDocument()
 {
     // The results flag, the undo and redo states and the current positions
     // stay as they are: undo still offers the last edit of the old structure.
-    structure.clear();
+    model.clear();
     emit positionsChanged();
     fitOnDraw = true;
     switchResultsOff();
@@ -81,7 +81,7 @@ bool RuvoDoc::openFile(const QString &filePath)
     file.close();
 
     ReportMessages(
-        ReadStructure(structure, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))).messages);
+        ReadStructure(model, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))).messages);
     // Whatever the reader kept (all of the file, or the lines before a bad
     // one) is a new structure: its old results and displays must not be
     // shown for it, so the hand-over happens after a reported error too.
@@ -98,7 +98,7 @@ bool RuvoDoc::openFile(const QString &filePath)
 
 bool RuvoDoc::saveFile(const QString &filePath)
 {
-    const std::string text = WriteStructure(structure);
+    const std::string text = WriteStructure(model);
     // The old file is replaced only when the new one is complete.
     // Unbuffered, so that a write cut short by a full disk shows in the
     // count written: a buffered QSaveFile ignores a short flush and would
@@ -176,7 +176,7 @@ bool RuvoDoc::calculate()
     double time = 0.0;
     bool ok = false;
     try {
-        ok = Calculate(structure, time);
+        ok = Calculate(model, time);
     } catch (const std::bad_alloc &) {
         // The driver reports its own failures; running out of memory for
         // the arrays of a huge structure is the one that can escape it.
@@ -205,7 +205,7 @@ void RuvoDoc::saveUndoState()
 {
     if (!undoState)
         undoState = std::make_unique<StructureModel>();
-    *undoState = structure;
+    *undoState = model;
     if (!redoState)
         redoState = std::make_unique<StructureModel>();
     redoState->clear();
@@ -229,9 +229,9 @@ void RuvoDoc::undo()
         return;
     if (!redoState)
         redoState = std::make_unique<StructureModel>();
-    *redoState = structure;
-    structure.nodes = undoState->nodes;
-    structure.rods = undoState->rods;
+    *redoState = model;
+    model.nodes = undoState->nodes;
+    model.rods = undoState->rods;
     undoState->clear();
     structureChanged();
 }
@@ -244,35 +244,42 @@ void RuvoDoc::redo()
         return;
     if (!undoState)
         undoState = std::make_unique<StructureModel>();
-    *undoState = structure;
-    structure.nodes = redoState->nodes;
-    structure.rods = redoState->rods;
+    *undoState = model;
+    model.nodes = redoState->nodes;
+    model.rods = redoState->rods;
     redoState->clear();
     structureChanged();
 }
 
 void RuvoDoc::deselectAll()
 {
-    structure.deselectAll();
+    model.deselectAll();
 }
 
 void RuvoDoc::selectNode(int node, bool flag)
 {
     if (flag)
-        structure.nodes[node].select();
+        model.nodes[node].select();
     else
-        structure.nodes[node].deselect();
+        model.nodes[node].deselect();
 }
 
 void RuvoDoc::selectRod(int rod, bool flag)
 {
     if (flag)
-        structure.rods[rod].select();
+        model.rods[rod].select();
     else
-        structure.rods[rod].deselect();
+        model.rods[rod].deselect();
 }
 
 void RuvoDoc::updateAllViews(int hint)
 {
     emit viewsUpdated(hint);
+}
+
+void RuvoDoc::setStructure(const StructureModel &structure)
+{
+    model = structure;
+    needsCalculation = true;
+    emit positionsChanged();
 }

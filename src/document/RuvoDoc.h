@@ -98,8 +98,8 @@ public:
     // on currentNode or currentRod.
     void deleteCommand(int id);
 
-    bool isNode(int node) const { return node >= 0 && node < structure.nodes.count; }
-    bool isRod(int rod) const { return rod >= 0 && rod < structure.rods.count; }
+    bool isNode(int node) const { return node >= 0 && node < model.nodes.count; }
+    bool isRod(int rod) const { return rod >= 0 && rod < model.rods.count; }
 
     // Asks every view to repaint; hint 0 erases the background.
     void updateAllViews(int hint = 0);
@@ -116,7 +116,12 @@ public:
     bool onCommand(int id) override;
     bool updateCommand(int id, CommandState &state) override;
 
-    StructureModel structure;
+    // The structure being edited; it changes only through the document.
+    const StructureModel &structure() const { return model; }
+    // Replaces the structure without an undo step (a structure read
+    // elsewhere); the results become invalid.
+    void setStructure(const StructureModel &structure);
+
     std::unique_ptr<StructureModel> undoState;
     std::unique_ptr<StructureModel> redoState;
     bool needsCalculation = true;
@@ -142,6 +147,9 @@ signals:
     void positionsChanged();
 
 private:
+    // Tests set up their structures directly (tests/support/DocumentAccess.h).
+    friend struct DocumentAccess;
+
     // The one way the structure changes: the undo snapshot, the change,
     // then structureChanged.
     template <typename Change> void edit(Change change)
@@ -156,6 +164,7 @@ private:
     void selectAllNodes();
     void selectRods(RodDirection direction);
 
+    StructureModel model;
     QString path;
     bool modified = false;
 };

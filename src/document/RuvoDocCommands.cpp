@@ -104,7 +104,7 @@ bool RuvoDoc::updateCommand(int id, CommandState &state)
 
 void RuvoDoc::selectAllNodes()
 {
-    for (Node &node : structure.nodes)
+    for (Node &node : model.nodes)
         node.select();
 }
 
@@ -112,10 +112,10 @@ void RuvoDoc::selectAllNodes()
 // coordinates exactly: a rod of zero length is both horizontal and vertical.
 void RuvoDoc::selectRods(RodDirection direction)
 {
-    for (Rod &rod : structure.rods) {
+    for (Rod &rod : model.rods) {
         if (direction != RodDirection::Any) {
-            const Node &begin = structure.nodes[rod.begin.node];
-            const Node &end = structure.nodes[rod.end.node];
+            const Node &begin = model.nodes[rod.begin.node];
+            const Node &end = model.nodes[rod.end.node];
             if (direction == RodDirection::Horizontal && begin.y != end.y)
                 continue;
             if (direction == RodDirection::Vertical && begin.x != end.x)

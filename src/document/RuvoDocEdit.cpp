@@ -7,7 +7,7 @@
 
 bool RuvoDoc::nodeStandsAt(double x, double y) const
 {
-    for (const Node &node : structure.nodes)
+    for (const Node &node : model.nodes)
         if (node.x == x && node.y == y)
             return true;
     return false;
@@ -17,19 +17,19 @@ void RuvoDoc::moveNode(int node, double x, double y)
 {
     if (!isNode(node))
         return;
-    edit([&] { structure.moveNode(node, x, y); });
+    edit([&] { model.moveNode(node, x, y); });
 }
 
 void RuvoDoc::addNode(double x, double y, bool isFree)
 {
-    edit([&] { structure.addNode(x, y, isFree); });
+    edit([&] { model.addNode(x, y, isFree); });
 }
 
 void RuvoDoc::addRod(int a, int b)
 {
     if (!isNode(a) || !isNode(b))
         return;
-    edit([&] { structure.addRod(a, b); });
+    edit([&] { model.addRod(a, b); });
 }
 
 void RuvoDoc::splitRod(int rod, double x, double y, bool isFree)
@@ -41,7 +41,7 @@ void RuvoDoc::splitRod(int rod, double x, double y, bool isFree)
     // when zoomed in far).
     edit([&] {
         if (!nodeStandsAt(x, y))
-            structure.splitRod(rod, x, y, isFree);
+            model.splitRod(rod, x, y, isFree);
     });
 }
 
@@ -55,8 +55,8 @@ void RuvoDoc::splitRodWithForce(int rod, double x, double y, Pair force)
     if (!isRod(rod))
         return;
     edit([&] {
-        structure.splitRod(rod, x, y, true);
-        structure.nodes[structure.nodes.count - 1].force = force;
+        model.splitRod(rod, x, y, true);
+        model.nodes[model.nodes.count - 1].force = force;
     });
 }
 
@@ -65,8 +65,8 @@ void RuvoDoc::splitRodWithMoment(int rod, double x, double y, double moment)
     if (!isRod(rod))
         return;
     edit([&] {
-        structure.splitRod(rod, x, y, true);
-        structure.nodes[structure.nodes.count - 1].moment = moment;
+        model.splitRod(rod, x, y, true);
+        model.nodes[model.nodes.count - 1].moment = moment;
     });
 }
 
@@ -74,28 +74,28 @@ void RuvoDoc::setNodeForce(int node, Pair force)
 {
     if (!isNode(node))
         return;
-    edit([&] { structure.nodes[node].force = force; });
+    edit([&] { model.nodes[node].force = force; });
 }
 
 void RuvoDoc::setNodeMoment(int node, double moment)
 {
     if (!isNode(node))
         return;
-    edit([&] { structure.nodes[node].moment = moment; });
+    edit([&] { model.nodes[node].moment = moment; });
 }
 
 void RuvoDoc::setRodLoad(int rod, Pair load)
 {
     if (!isRod(rod))
         return;
-    edit([&] { structure.rods[rod].load = load; });
+    edit([&] { model.rods[rod].load = load; });
 }
 
 void RuvoDoc::setNodeDisplacement(int node, Triple displacement)
 {
     if (!isNode(node))
         return;
-    edit([&] { structure.nodes[node].displacement = displacement; });
+    edit([&] { model.nodes[node].displacement = displacement; });
 }
 
 void RuvoDoc::setRodTemperature(int rod, Pair temperature, double alpha, double height)
@@ -103,7 +103,7 @@ void RuvoDoc::setRodTemperature(int rod, Pair temperature, double alpha, double 
     if (!isRod(rod))
         return;
     edit([&] {
-        Rod &changed = structure.rods[rod];
+        Rod &changed = model.rods[rod];
         changed.temperature = temperature;
         changed.alpha = alpha;
         changed.height = height;
@@ -131,26 +131,26 @@ void RuvoDoc::deleteCommand(int id)
     edit([&] {
         switch (id) {
         case Command::DeleteNode:
-            structure.removeNode(currentNode);
+            model.removeNode(currentNode);
             break;
         case Command::DeleteForce:
-            structure.nodes[currentNode].force = Pair(0.0, 0.0);
+            model.nodes[currentNode].force = Pair(0.0, 0.0);
             break;
         case Command::DeleteMoment:
-            structure.nodes[currentNode].moment = 0.0;
+            model.nodes[currentNode].moment = 0.0;
             break;
         case Command::DeleteDisplacement:
-            structure.nodes[currentNode].displacement = Triple(0.0, 0.0, 0.0);
+            model.nodes[currentNode].displacement = Triple(0.0, 0.0, 0.0);
             break;
         case Command::DeleteRod:
-            structure.removeRod(currentRod);
+            model.removeRod(currentRod);
             break;
         case Command::DeleteDistributedLoad:
-            structure.rods[currentRod].load = Pair(0.0, 0.0);
+            model.rods[currentRod].load = Pair(0.0, 0.0);
             break;
         case Command::DeleteTemperature:
             // Alpha and the height stay for the next temperature load.
-            structure.rods[currentRod].temperature = Pair(0.0, 0.0);
+            model.rods[currentRod].temperature = Pair(0.0, 0.0);
             break;
         default:
             break;

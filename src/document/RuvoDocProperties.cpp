@@ -9,10 +9,10 @@ namespace {
 
 // After a change of the support state no support joint survives: every rod
 // end at the node gets the new-rod joint with angle 0.
-void ResetRodEnds(StructureModel &structure, int node)
+void ResetRodEnds(StructureModel &model, int node)
 {
     const JointType type = static_cast<JointType>(Settings::current().type);
-    for (Rod &rod : structure.rods) {
+    for (Rod &rod : model.rods) {
         if (rod.begin.node == node)
             rod.begin = RodEnd(node, type, 0.0);
         if (rod.end.node == node)
@@ -43,14 +43,14 @@ bool RuvoDoc::isRodWithValidEnds(int rod) const
 {
     if (!isRod(rod))
         return false;
-    const Rod &r = structure.rods[rod];
-    const int count = structure.nodes.count;
+    const Rod &r = model.rods[rod];
+    const int count = model.nodes.count;
     return r.begin.node >= 0 && r.begin.node < count && r.end.node >= 0 && r.end.node < count;
 }
 
 NodeValues RuvoDoc::nodeValues(int node) const
 {
-    const Node &n = structure.nodes[node];
+    const Node &n = model.nodes[node];
     NodeValues values;
     values.x = n.x;
     values.y = n.y;
@@ -69,7 +69,7 @@ void RuvoDoc::applyNodeValues(int node, const NodeValues &result)
     if (!isNode(node))
         return;
     edit([&] {
-        Node &changed = structure.nodes[node];
+        Node &changed = model.nodes[node];
         const bool wasFree = changed.isFree != 0;
         // The coordinates are taken as entered, like a node read from a file.
         changed.x = result.x;
@@ -79,13 +79,13 @@ void RuvoDoc::applyNodeValues(int node, const NodeValues &result)
         changed.moment = result.moment;
         changed.displacement = Triple(result.dx, result.dy, result.da);
         if (wasFree != result.isFree)
-            ResetRodEnds(structure, node);
+            ResetRodEnds(model, node);
     });
 }
 
 RodValues RuvoDoc::rodValues(int rod) const
 {
-    const Rod &r = structure.rods[rod];
+    const Rod &r = model.rods[rod];
     RodValues values;
     values.beginJoint = static_cast<int>(r.begin.joint);
     values.beginAngle = r.begin.angle;
@@ -106,9 +106,9 @@ RodValues RuvoDoc::rodValues(int rod) const
 
 RodContext RuvoDoc::rodContext(int rod) const
 {
-    const Rod &r = structure.rods[rod];
-    const Node &begin = structure.nodes[r.begin.node];
-    const Node &end = structure.nodes[r.end.node];
+    const Rod &r = model.rods[rod];
+    const Node &begin = model.nodes[r.begin.node];
+    const Node &end = model.nodes[r.end.node];
     RodContext context;
     context.beginNumber = begin.number;
     context.endNumber = end.number;
@@ -120,7 +120,7 @@ RodContext RuvoDoc::rodContext(int rod) const
     context.endY = end.y;
     context.beginIsFree = begin.isFree != 0;
     context.endIsFree = end.isFree != 0;
-    context.loadsDisabled = structure.isSupportRod(rod);
+    context.loadsDisabled = model.isSupportRod(rod);
     return context;
 }
 
@@ -129,7 +129,7 @@ void RuvoDoc::applyRodValues(int rod, const RodValues &result)
     if (!isRodWithValidEnds(rod))
         return;
     edit([&] {
-        Rod &changed = structure.rods[rod];
+        Rod &changed = model.rods[rod];
         changed.begin = RodEnd(changed.begin.node, static_cast<JointType>(result.beginJoint), result.beginAngle);
         changed.end = RodEnd(changed.end.node, static_cast<JointType>(result.endJoint), result.endAngle);
         changed.load = Pair(result.qx, result.qy);
@@ -141,27 +141,27 @@ void RuvoDoc::applyRodValues(int rod, const RodValues &result)
         changed.height = result.height;
         changed.alpha = result.alpha;
         // Every rod at a support node of this rod takes the same joint there.
-        structure.shareSupportJoints(rod);
+        model.shareSupportJoints(rod);
     });
 }
 
 std::vector<int> RuvoDoc::selectedNodes() const
 {
-    IndexList selNodes("selNodes", structure.nodes.count, 1);
-    structure.selectedNodes(selNodes);
+    IndexList selNodes("selNodes", model.nodes.count, 1);
+    model.selectedNodes(selNodes);
     return std::vector<int>(selNodes.begin(), selNodes.end());
 }
 
 std::vector<int> RuvoDoc::selectedRods() const
 {
-    IndexList selRods("selRods", structure.rods.count, 1);
-    structure.selectedRods(selRods);
+    IndexList selRods("selRods", model.rods.count, 1);
+    model.selectedRods(selRods);
     return std::vector<int>(selRods.begin(), selRods.end());
 }
 
 MultiNodeValues RuvoDoc::multiNodeValues(const std::vector<int> &selNodes) const
 {
-    const NodeList &nodes = structure.nodes;
+    const NodeList &nodes = model.nodes;
     MultiNodeValues values;
     const MixedValue isFree = Mixed(selNodes, [&](int i) { return double(nodes[i].isFree != 0); });
     values.isFree = isFree.value != 0.0;
@@ -181,7 +181,7 @@ void RuvoDoc::applyMultiNodeValues(const std::vector<int> &selNodes, const Multi
         for (const int position : selNodes) {
             if (!isNode(position))
                 continue;
-            Node &node = structure.nodes[position];
+            Node &node = model.nodes[position];
             Apply(result.fx, node.force.x);
             Apply(result.fy, node.force.y);
             Apply(result.moment, node.moment);
@@ -190,7 +190,7 @@ void RuvoDoc::applyMultiNodeValues(const std::vector<int> &selNodes, const Multi
             Apply(result.da, node.displacement.z);
             // Loads of the wrong kind stay here; only the joints are reset.
             if (!result.isFreeDiffers && result.isFree != (node.isFree != 0)) {
-                ResetRodEnds(structure, position);
+                ResetRodEnds(model, position);
                 node.isFree = result.isFree ? 1 : 0;
             }
         }
@@ -199,7 +199,7 @@ void RuvoDoc::applyMultiNodeValues(const std::vector<int> &selNodes, const Multi
 
 MultiRodValues RuvoDoc::multiRodValues(const std::vector<int> &selRods) const
 {
-    const RodList &rods = structure.rods;
+    const RodList &rods = model.rods;
     MultiRodValues values;
     const MixedValue beginJoint = Mixed(selRods, [&](int i) { return double(rods[i].begin.joint); });
     const MixedValue endJoint = Mixed(selRods, [&](int i) { return double(rods[i].end.joint); });
@@ -228,7 +228,7 @@ void RuvoDoc::applyMultiRodValues(const std::vector<int> &selRods, const MultiRo
         for (const int position : selRods) {
             if (!isRodWithValidEnds(position))
                 continue;
-            Rod &rod = structure.rods[position];
+            Rod &rod = model.rods[position];
             Apply(result.EI, rod.EI);
             Apply(result.EF, rod.EF);
             Apply(result.height, rod.height);
@@ -241,16 +241,16 @@ void RuvoDoc::applyMultiRodValues(const std::vector<int> &selRods, const MultiRo
             Apply(result.rightTemperature, rod.temperature.y);
             // An angle only lands at a support node, and there on every rod.
             if (!result.beginAngle.differs)
-                structure.setSupportAngle(position, true, result.beginAngle.value);
+                model.setSupportAngle(position, true, result.beginAngle.value);
             if (!result.endAngle.differs)
-                structure.setSupportAngle(position, false, result.endAngle.value);
+                model.setSupportAngle(position, false, result.endAngle.value);
             if (!result.beginJointDiffers) {
-                structure.rods[position].begin.joint = static_cast<JointType>(result.beginJoint);
-                structure.shareSupportJoints(position);
+                model.rods[position].begin.joint = static_cast<JointType>(result.beginJoint);
+                model.shareSupportJoints(position);
             }
             if (!result.endJointDiffers) {
-                structure.rods[position].end.joint = static_cast<JointType>(result.endJoint);
-                structure.shareSupportJoints(position);
+                model.rods[position].end.joint = static_cast<JointType>(result.endJoint);
+                model.shareSupportJoints(position);
             }
         }
     });

@@ -27,7 +27,7 @@ QString CannotWrite(const QSaveFile &file)
 // is the whole sheet and the page is drawn at the area's place on it.
 // `isPaper`: a PDF page, white without painting, as a printed one.
 template <typename Device>
-bool PaintOn(Device &device, const QRect &area, bool isPaper, StructureModel &structure,
+bool PaintOn(Device &device, const QRect &area, bool isPaper, const StructureModel &structure,
              const PageDisplays &displays)
 {
     QPainter painter;
@@ -63,7 +63,7 @@ QPageLayout DefaultExportLayout()
         QPageLayout::Point);
 }
 
-bool ExportPage(const QString &path, StructureModel &structure, const PageDisplays &displays,
+bool ExportPage(const QString &path, const StructureModel &structure, const PageDisplays &displays,
                 const QPageLayout &layout, QString *error)
 {
     auto fail = [error](const QString &reason) {

@@ -28,5 +28,5 @@ QPageLayout DefaultExportLayout();
 // of the layout's full size at ExportResolution, and writes it to `path`.
 // False, with a reason in `error`, when the format is unknown or the file
 // cannot be written; an existing file is then left as it was.
-bool ExportPage(const QString &path, StructureModel &structure, const PageDisplays &displays,
+bool ExportPage(const QString &path, const StructureModel &structure, const PageDisplays &displays,
                 const QPageLayout &layout, QString *error);

@@ -39,10 +39,12 @@ Viewport PageViewport(int width, int height, const StructureModel &structure)
     return port;
 }
 
-void PrintPage(QPainter &painter, int width, int height, StructureModel &structure,
+void PrintPage(QPainter &painter, int width, int height, const StructureModel &shown,
                const PageDisplays &displays)
 {
-    // Nothing is printed in the selection colour.
+    // Nothing is printed in the selection colour: the page draws a copy
+    // without the selection.
+    StructureModel structure = shown;
     structure.deselectAll();
     if (width <= 0 || height <= 0)
         return;
@@ -82,7 +84,7 @@ void PrintPage(QPainter &painter, int width, int height, StructureModel &structu
     painter.restore();
 }
 
-void PrintPage(QPainter &painter, StructureModel &structure, const PageDisplays &displays)
+void PrintPage(QPainter &painter, const StructureModel &structure, const PageDisplays &displays)
 {
     QPaintDevice *device = painter.device();
     if (device == nullptr)

@@ -30,11 +30,12 @@ int PageMargin(int width, int height);
 Viewport PageViewport(int width, int height, const StructureModel &structure);
 
 // Draws the one page of the structure on a painter whose device is
-// width x height pixels: the selection is cleared first, then the result
-// displays, the structure over them and the loads on top. The page does not
+// width x height pixels: the result displays, the structure over them and
+// the loads on top, all in their normal colours (a selection is not shown;
+// the structure itself is not changed). The page does not
 // depend on any screen mapping. The same function serves the printer, the
 // preview and the exported files.
-void PrintPage(QPainter &painter, int width, int height, StructureModel &structure,
+void PrintPage(QPainter &painter, int width, int height, const StructureModel &structure,
                const PageDisplays &displays);
 // The same on the painter's whole device.
-void PrintPage(QPainter &painter, StructureModel &structure, const PageDisplays &displays);
+void PrintPage(QPainter &painter, const StructureModel &structure, const PageDisplays &displays);

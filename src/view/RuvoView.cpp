@@ -236,7 +236,7 @@ void RuvoView::resultCommand(int id)
 
 int RuvoView::scaledStructureSize() const
 {
-    ScaledRect e = port.scaledRect(doc->structure.extents());
+    ScaledRect e = port.scaledRect(doc->structure().extents());
     long long height = (long long)e.top - e.bottom;
     long long width = (long long)e.right - e.left;
     return ClampToInt(std::max(height, width));
@@ -275,7 +275,7 @@ void RuvoView::fitAll()
     QSize size = canvas()->size();
     if (size.width() > 0 && size.height() > 0)
         port.deviceRect = DeviceRect{0, 0, size.width(), size.height()};
-    WorldRect r = doc->structure.extents();
+    WorldRect r = doc->structure().extents();
     double margin = 0.2 * std::max(r.right - r.left, r.top - r.bottom);
     WorldRect wide{r.left - margin, r.top + margin, r.right + margin, r.bottom - margin};
     if (!port.fitTo(wide) && !port.isMapped()) {
@@ -312,7 +312,7 @@ void RuvoView::paintView(QPainter &painter)
         fitAll();
     }
 
-    const StructureModel &structure = doc->structure;
+    const StructureModel &structure = doc->structure();
     const Settings &settings = Settings::current();
     try {
         drawOriginMarker(painter, port);
@@ -344,7 +344,7 @@ void RuvoView::updateScrollBars()
 {
     if (!port.isMapped())
         return;
-    ScaledRect e = port.scaledRect(doc->structure.extents());
+    ScaledRect e = port.scaledRect(doc->structure().extents());
     ScaledRect v = port.scaledRect(port.visibleWorld());
     // Integer arithmetic, division toward zero; the vertical bar runs
     // downward while world y runs upward, hence the mirrored position.

@@ -55,7 +55,7 @@ HitResult RuvoView::hitAt(LogicalPoint p) const
 {
     if (doc == nullptr)
         return HitResult{};
-    return hitTest(doc->structure, p, port);
+    return hitTest(doc->structure(), p, port);
 }
 
 // --- Modes and cursors -------------------------------------------------------
@@ -169,7 +169,7 @@ void RuvoView::mouseMoveEvent(QMouseEvent *event)
         if (hit.kind == HitNode && !draggingNode) {
             draggingNode = true;
             anchorNode = hit.index;
-            const Node &node = doc->structure.nodes[hit.index];
+            const Node &node = doc->structure().nodes[hit.index];
             dragPoint = port.toLogical(node.x, node.y);
         }
         if (draggingNode) {
@@ -238,7 +238,7 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
 {
     const bool onNode = hit.kind == HitNode;
     const bool onRod = hit.kind == HitRod;
-    const bool support = onNode && doc->structure.nodes[hit.index].isSupport();
+    const bool support = onNode && doc->structure().nodes[hit.index].isSupport();
     switch (currentMode) {
     case ModeEdit:
         if (onNode || onRod)
@@ -254,7 +254,7 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
         } else if (onRod) {
             // The new node lies on the rod, not beside it where the click
             // (up to 9 pixels off) snapped: the rod stays straight.
-            const Pair onLine = PointOnRod(doc->structure, hit.index, world);
+            const Pair onLine = PointOnRod(doc->structure(), hit.index, world);
             doc->splitRod(hit.index, onLine.x, onLine.y, isFree);
         } else {
             doc->addNode(world.x, world.y, isFree);
@@ -281,7 +281,7 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
         } else if (onRod) {
             // The new node lies on the rod, not beside it where the
             // click (up to 9 pixels off) snapped.
-            const Pair onLine = PointOnRod(doc->structure, hit.index, world);
+            const Pair onLine = PointOnRod(doc->structure(), hit.index, world);
             if (force)
                 askEditor(&ElementEditor::forceOnRod, hit.index, onLine.x, onLine.y);
             else
@@ -323,7 +323,7 @@ void RuvoView::modeAction(const HitResult &hit, Pair world, bool ctrl)
 // Ctrl+click adds to or removes from the selection.
 void RuvoView::selectionClick(const HitResult &hit, bool ctrl)
 {
-    StructureModel &structure = doc->structure;
+    const StructureModel &structure = doc->structure();
     const bool node = hit.kind == HitNode;
     const bool selected =
         node ? structure.nodes[hit.index].isSelected() : structure.rods[hit.index].isSelected();
@@ -354,9 +354,9 @@ void RuvoView::updateToolTip(const HitResult &hit)
 {
     std::string description;
     if (hit.kind == HitNode)
-        doc->structure.nodes[hit.index].describe(description);
+        doc->structure().nodes[hit.index].describe(description);
     else if (hit.kind == HitRod)
-        doc->structure.rods[hit.index].describe(description);
+        doc->structure().rods[hit.index].describe(description);
     const QString text = QString::fromStdString(description);
     if (text == canvas()->toolTip())
         return;
@@ -383,7 +383,7 @@ QMenu *RuvoView::createContextMenu(LogicalPoint p)
     const HitResult hit = hitAt(p);
     if (hit.kind == HitNode && doc != nullptr) {
         doc->setCurrentNode(hit.index);
-        const Node &node = doc->structure.nodes[hit.index];
+        const Node &node = doc->structure().nodes[hit.index];
         menu->setDefaultAction(add(Command::NodeProperties, "Свойства узла..."));
         menu->addSeparator();
         add(Command::DeleteNode, "Удалить узел");
@@ -393,7 +393,7 @@ QMenu *RuvoView::createContextMenu(LogicalPoint p)
         menu->addSeparator();
     } else if (hit.kind == HitRod && doc != nullptr) {
         doc->setCurrentRod(hit.index);
-        const Rod &rod = doc->structure.rods[hit.index];
+        const Rod &rod = doc->structure().rods[hit.index];
         menu->setDefaultAction(add(Command::RodProperties, "Свойства стержня..."));
         menu->addSeparator();
         add(Command::DeleteRod, "Удалить стержень");
@@ -453,7 +453,7 @@ void RuvoView::focusOutEvent(QFocusEvent *event)
 
 void RuvoView::drawRubberLines(QPainter &painter)
 {
-    const StructureModel &structure = doc->structure;
+    const StructureModel &structure = doc->structure();
     if (!(rodStarted || draggingNode) || anchorNode < 0 || anchorNode >= structure.nodes.count)
         return;
     LogicalPainter lp(painter, port);

@@ -13,6 +13,7 @@
 #include "model/Settings.h"
 #include "model/StructureFile.h"
 #include "support/SettingsRestorer.h"
+#include "support/DocumentAccess.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -32,7 +33,7 @@ protected:
     // 0 (0,0) support - 2 (0,4) free - 1 (4,4) support.
     void portal()
     {
-        StructureModel &s = doc.structure;
+        StructureModel &s = EditableStructure(doc);
         s.clear();
         s.addNode(0, 0, false);
         s.addNode(4, 4, false);
@@ -48,7 +49,7 @@ protected:
     void swayFrame()
     {
         Settings::current().type = 2;
-        StructureModel &s = doc.structure;
+        StructureModel &s = EditableStructure(doc);
         s.clear();
         s.addNode(0, 4, true);
         s.addNode(4, 4, true);
@@ -59,8 +60,8 @@ protected:
         s.addRod(1, 3);
         doc.setModified(false);
     }
-    const Node &node(int i) const { return doc.structure.nodes[i]; }
-    const Rod &rod(int i) const { return doc.structure.rods[i]; }
+    const Node &node(int i) const { return doc.structure().nodes[i]; }
+    const Rod &rod(int i) const { return doc.structure().rods[i]; }
 
     SettingsRestorer settings;
     RecordingReporter reporter;
@@ -83,27 +84,27 @@ TEST_F(ElementCommandsTest, ViewOperationsEditTheModelWithASnapshotEvenWhenRefus
     EXPECT_FALSE(doc.canRedo());
 
     doc.addRod(0, 2); // duplicate
-    EXPECT_EQ(doc.structure.rods.count, 2);
+    EXPECT_EQ(doc.structure().rods.count, 2);
     doc.addRod(1, 0);
-    ASSERT_EQ(doc.structure.rods.count, 3);
+    ASSERT_EQ(doc.structure().rods.count, 3);
     EXPECT_EQ(rod(2).begin.node, 0) << "rods run from the lower position";
 
     doc.splitRod(2, 2, 2, false);
-    EXPECT_EQ(doc.structure.nodes.count, 4);
+    EXPECT_EQ(doc.structure().nodes.count, 4);
     EXPECT_EQ(node(3).isFree, 0);
-    EXPECT_EQ(doc.structure.rods.count, 4);
+    EXPECT_EQ(doc.structure().rods.count, 4);
 
     // Where a node stands already, the rod is not split: no rod of no length.
     doc.splitRod(0, 0, 0, true);
-    EXPECT_EQ(doc.structure.nodes.count, 4);
-    EXPECT_EQ(doc.structure.rods.count, 4);
+    EXPECT_EQ(doc.structure().nodes.count, 4);
+    EXPECT_EQ(doc.structure().rods.count, 4);
     {
         ModalScript script;
         commands.forceOnRod(0, 4, 4);
         commands.momentOnRod(0, 0, 4);
         EXPECT_TRUE(script.dialogs.empty());
     }
-    EXPECT_EQ(doc.structure.nodes.count, 4);
+    EXPECT_EQ(doc.structure().nodes.count, 4);
 
     // Positions outside the lists change nothing, not even the snapshot.
     doc.undo();
@@ -116,7 +117,7 @@ TEST_F(ElementCommandsTest, ViewOperationsEditTheModelWithASnapshotEvenWhenRefus
     EXPECT_EQ(doc.canUndo(), couldUndo);
     EXPECT_EQ(doc.canRedo(), couldRedo);
     EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(doc.structure.rods.count, 4);
+    EXPECT_EQ(doc.structure().rods.count, 4);
 }
 
 TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
@@ -129,7 +130,7 @@ TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
         ASSERT_EQ(script.dialogs.size(), 1u);
         EXPECT_EQ(script.dialogs[0], QStringLiteral("Сила"));
     }
-    EXPECT_EQ(doc.structure.rods.count, 2) << "cancelled: nothing split";
+    EXPECT_EQ(doc.structure().rods.count, 2) << "cancelled: nothing split";
     EXPECT_FALSE(doc.canUndo());
     EXPECT_FALSE(doc.isModified());
 
@@ -138,11 +139,11 @@ TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
         script.then(TypeAndOk({{"first", "10"}, {"second", "-5"}}));
         commands.forceOnRod(0, 0, 2);
     }
-    ASSERT_EQ(doc.structure.nodes.count, 4);
+    ASSERT_EQ(doc.structure().nodes.count, 4);
     EXPECT_EQ(node(3).force, Pair(10, -5));
     EXPECT_EQ(node(3).isFree, 1);
     EXPECT_EQ(node(3).y, 2.0);
-    EXPECT_EQ(doc.structure.rods.count, 3);
+    EXPECT_EQ(doc.structure().rods.count, 3);
     EXPECT_TRUE(doc.canUndo());
 
     {
@@ -153,7 +154,7 @@ TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
         });
         commands.momentOnRod(1, 2, 4);
     }
-    ASSERT_EQ(doc.structure.nodes.count, 5);
+    ASSERT_EQ(doc.structure().nodes.count, 5);
     EXPECT_EQ(node(4).moment, -7.5);
     EXPECT_EQ(node(4).force, Pair(0, 0));
 }
@@ -161,9 +162,9 @@ TEST_F(ElementCommandsTest, ForceAndMomentOnARodSplitItOnlyAfterOk)
 TEST_F(ElementCommandsTest, LoadDialogsStartFromTheElementAndWriteBackOnOk)
 {
     portal();
-    doc.structure.nodes[2].force = Pair(1, 2);
-    doc.structure.rods[0].height = 0.5;
-    doc.structure.rods[0].alpha = 2;
+    EditableStructure(doc).nodes[2].force = Pair(1, 2);
+    EditableStructure(doc).rods[0].height = 0.5;
+    EditableStructure(doc).rods[0].alpha = 2;
     ModalScript script;
     script
         .then([](QDialog &dialog) {
@@ -201,13 +202,13 @@ TEST_F(ElementCommandsTest, LoadDialogsStartFromTheElementAndWriteBackOnOk)
 TEST_F(ElementCommandsTest, DeleteCommandsActOnTheCurrentElementAndKeepAlphaAndHeight)
 {
     portal();
-    doc.structure.nodes[2].force = Pair(1, 1);
-    doc.structure.nodes[2].moment = 3;
-    doc.structure.nodes[0].displacement = Triple(0, 0.1, 0);
-    doc.structure.rods[1].load = Pair(0, -1);
-    doc.structure.rods[1].temperature = Pair(5, 5);
-    doc.structure.rods[1].alpha = 7;
-    doc.structure.rods[1].height = 0.3;
+    EditableStructure(doc).nodes[2].force = Pair(1, 1);
+    EditableStructure(doc).nodes[2].moment = 3;
+    EditableStructure(doc).nodes[0].displacement = Triple(0, 0.1, 0);
+    EditableStructure(doc).rods[1].load = Pair(0, -1);
+    EditableStructure(doc).rods[1].temperature = Pair(5, 5);
+    EditableStructure(doc).rods[1].alpha = 7;
+    EditableStructure(doc).rods[1].height = 0.3;
 
     doc.currentNode = 2;
     doc.onCommand(Command::DeleteForce);
@@ -226,14 +227,14 @@ TEST_F(ElementCommandsTest, DeleteCommandsActOnTheCurrentElementAndKeepAlphaAndH
     EXPECT_EQ(rod(1).alpha, 7.0);
     EXPECT_EQ(rod(1).height, 0.3);
     doc.onCommand(Command::DeleteRod);
-    EXPECT_EQ(doc.structure.rods.count, 1);
+    EXPECT_EQ(doc.structure().rods.count, 1);
     doc.undo();
-    EXPECT_EQ(doc.structure.rods.count, 2) << "each delete is one undo step";
+    EXPECT_EQ(doc.structure().rods.count, 2) << "each delete is one undo step";
 
     doc.currentNode = 2;
     doc.onCommand(Command::DeleteNode);
-    EXPECT_EQ(doc.structure.nodes.count, 2);
-    EXPECT_EQ(doc.structure.rods.count, 0) << "the rods at the node go with it";
+    EXPECT_EQ(doc.structure().nodes.count, 2);
+    EXPECT_EQ(doc.structure().rods.count, 0) << "the rods at the node go with it";
 
     // A stale position (the lists have shrunk since) changes nothing.
     doc.undo();
@@ -245,8 +246,8 @@ TEST_F(ElementCommandsTest, DeleteCommandsActOnTheCurrentElementAndKeepAlphaAndH
     for (int id : {Command::DeleteNode, Command::DeleteForce, Command::DeleteRod, Command::DeleteTemperature,
                    Command::NodeProperties, Command::RodProperties})
         EXPECT_TRUE(doc.onCommand(id) || commands.onCommand(id));
-    EXPECT_EQ(doc.structure.nodes.count, 3);
-    EXPECT_EQ(doc.structure.rods.count, 2);
+    EXPECT_EQ(doc.structure().nodes.count, 3);
+    EXPECT_EQ(doc.structure().rods.count, 2);
     EXPECT_FALSE(doc.canUndo());
 }
 
@@ -255,7 +256,7 @@ TEST_F(ElementCommandsTest, NodeDialogWritesBackAndResetsJointsWhenTheSupportSta
     SettingsRestorer backup;
     Settings::current().type = 2;
     portal();
-    doc.structure.rods[0].begin = RodEnd(0, JointType::MovingHinge, 30);
+    EditableStructure(doc).rods[0].begin = RodEnd(0, JointType::MovingHinge, 30);
     {
         ModalScript script;
         script.then([](QDialog &dialog) {
@@ -293,7 +294,7 @@ TEST_F(ElementCommandsTest, RodDialogSharesAMovingHingeWithTheOtherRodsAtTheSupp
 {
     portal();
     doc.addRod(0, 1); // a second rod at support node 0
-    doc.structure.rods[1].begin.joint = JointType::Hinge;
+    EditableStructure(doc).rods[1].begin.joint = JointType::Hinge;
     ModalScript script;
     script.then([](QDialog &dialog) {
         auto &rodDialog = dynamic_cast<RodDialog &>(dialog);
@@ -311,8 +312,8 @@ TEST_F(ElementCommandsTest, RodDialogSharesAMovingHingeWithTheOtherRodsAtTheSupp
 TEST_F(ElementCommandsTest, ASupportLinkOpensWithItsLoadFieldsDisabled)
 {
     portal();
-    doc.structure.rods[0].begin.joint = JointType::Hinge;
-    doc.structure.rods[0].end.joint = JointType::Hinge;
+    EditableStructure(doc).rods[0].begin.joint = JointType::Hinge;
+    EditableStructure(doc).rods[0].end.joint = JointType::Hinge;
     ModalScript script;
     script.then([](QDialog &dialog) {
         auto &fields = dynamic_cast<FieldDialog &>(dialog);
@@ -326,10 +327,10 @@ TEST_F(ElementCommandsTest, ASupportLinkOpensWithItsLoadFieldsDisabled)
 TEST_F(ElementCommandsTest, MultipleNodeDialogChangesOnlyWhatTheUserFilled)
 {
     portal();
-    doc.structure.nodes[0].force = Pair(1, 0);
-    doc.structure.nodes[2].force = Pair(2, 0);
-    doc.structure.nodes[0].select();
-    doc.structure.nodes[2].select();
+    EditableStructure(doc).nodes[0].force = Pair(1, 0);
+    EditableStructure(doc).nodes[2].force = Pair(2, 0);
+    EditableStructure(doc).nodes[0].select();
+    EditableStructure(doc).nodes[2].select();
     ModalScript script;
     script.then([](QDialog &dialog) {
         auto &multi = dynamic_cast<MultiNodeDialog &>(dialog);
@@ -351,10 +352,10 @@ TEST_F(ElementCommandsTest, MultipleNodeDialogMakesSupportsFreeAndKeepsTheirLoad
     SettingsRestorer backup;
     Settings::current().type = 1;
     portal();
-    doc.structure.rods[0].begin = RodEnd(0, JointType::Fixed, 10);
-    doc.structure.nodes[0].displacement = Triple(0.5, 0, 0);
-    doc.structure.nodes[0].select();
-    doc.structure.nodes[1].select();
+    EditableStructure(doc).rods[0].begin = RodEnd(0, JointType::Fixed, 10);
+    EditableStructure(doc).nodes[0].displacement = Triple(0.5, 0, 0);
+    EditableStructure(doc).nodes[0].select();
+    EditableStructure(doc).nodes[1].select();
     ModalScript script;
     script.then([](QDialog &dialog) {
         dynamic_cast<MultiNodeDialog &>(dialog).freeCheckBox()->setCheckState(Qt::Checked);
@@ -377,8 +378,8 @@ TEST_F(ElementCommandsTest, OneSelectedElementOpensTheSingleDialogAndNoneOpensNo
         commands.selectedRodProperties();
         EXPECT_TRUE(script.dialogs.empty());
     }
-    doc.structure.nodes[1].select();
-    doc.structure.rods[1].select();
+    EditableStructure(doc).nodes[1].select();
+    EditableStructure(doc).rods[1].select();
     ModalScript script;
     script.then(PressCancel).then(PressCancel);
     commands.selectedNodeProperties();
@@ -392,11 +393,11 @@ TEST_F(ElementCommandsTest, MultipleRodDialogAppliesAnglesAtSupportsOnlyAndKeeps
     portal();
     // Both rods end rigidly at free node 2 and begin at a moving hinge.
     for (int i = 0; i < 2; ++i) {
-        doc.structure.rods[i].begin.joint = JointType::MovingHinge;
-        doc.structure.rods[i].end.joint = JointType::Fixed;
-        doc.structure.rods[i].select();
+        EditableStructure(doc).rods[i].begin.joint = JointType::MovingHinge;
+        EditableStructure(doc).rods[i].end.joint = JointType::Fixed;
+        EditableStructure(doc).rods[i].select();
     }
-    doc.structure.rods[1].EI = 5;
+    EditableStructure(doc).rods[1].EI = 5;
     ModalScript script;
     script.then([](QDialog &dialog) {
         auto &multi = dynamic_cast<MultiRodDialog &>(dialog);
@@ -471,7 +472,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
         // State "U empty, R set": a redo snapshot that an edit would drop.
         doc.addNode(9, 9, true);
         doc.undo();
-        const std::string before = WriteStructure(doc.structure);
+        const std::string before = WriteStructure(doc.structure());
         doc.setModified(false);
         doc.showMoments = 0;
         {
@@ -480,7 +481,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
             c.command(commands);
             EXPECT_EQ(script.dialogs.size(), 1u);
         }
-        EXPECT_EQ(WriteStructure(doc.structure), before) << "Cancel changes nothing";
+        EXPECT_EQ(WriteStructure(doc.structure()), before) << "Cancel changes nothing";
         EXPECT_FALSE(doc.canUndo());
         EXPECT_TRUE(doc.canRedo()) << "Cancel keeps the redo snapshot";
         EXPECT_FALSE(doc.isModified());
@@ -492,7 +493,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
             script.then(c.ok);
             c.command(commands);
         }
-        EXPECT_NE(WriteStructure(doc.structure), before) << "OK applies the values";
+        EXPECT_NE(WriteStructure(doc.structure()), before) << "OK applies the values";
         EXPECT_TRUE(doc.canUndo());
         EXPECT_FALSE(doc.canRedo());
         EXPECT_TRUE(doc.isModified());
@@ -502,7 +503,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
 
         doc.showMoments = 0;
         doc.undo();
-        EXPECT_EQ(WriteStructure(doc.structure), before) << "one undo step brings back the structure";
+        EXPECT_EQ(WriteStructure(doc.structure()), before) << "one undo step brings back the structure";
         EXPECT_FALSE(doc.canUndo());
         doc.deselectAll();
     }

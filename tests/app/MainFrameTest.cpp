@@ -14,6 +14,7 @@
 #include "model/MathException.h"
 #include "model/Settings.h"
 #include "view/RuvoView.h"
+#include "support/DocumentAccess.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -103,7 +104,7 @@ protected:
     {
         RuvoDoc *doc = frame->document();
         doc->saveUndoState();
-        doc->structure.addNode(x, y, false);
+        EditableStructure(*doc).addNode(x, y, false);
         doc->structureChanged();
     }
 };
@@ -320,11 +321,11 @@ TEST_F(MainFrameTest, UndoAndRedoAreEnabledByTheDocumentState)
     addNode(1.0, 0.0);
     EXPECT_TRUE(enabled(Command::EditUndo));
     frame->action(Command::EditUndo)->trigger();
-    EXPECT_EQ(frame->document()->structure.nodes.count, 1);
+    EXPECT_EQ(frame->document()->structure().nodes.count, 1);
     EXPECT_FALSE(enabled(Command::EditUndo));
     EXPECT_TRUE(enabled(Command::EditRedo));
     frame->action(Command::EditRedo)->trigger();
-    EXPECT_EQ(frame->document()->structure.nodes.count, 2);
+    EXPECT_EQ(frame->document()->structure().nodes.count, 2);
     EXPECT_TRUE(enabled(Command::EditUndo));
     EXPECT_FALSE(enabled(Command::EditRedo));
 }
@@ -347,7 +348,7 @@ TEST_F(MainFrameTest, CommandsAreRoutedToViewDocumentAndApplication)
     // A document command.
     addNode(0.0, 0.0);
     frame->action(Command::SelectAllNodes)->trigger();
-    EXPECT_TRUE(frame->document()->structure.nodes[0].isSelected());
+    EXPECT_TRUE(frame->document()->structure().nodes[0].isSelected());
     // Application commands: debug mode, with its status texts.
     Settings::current().debugMode = false;
     frame->action(Command::DebugMode)->trigger();
@@ -400,7 +401,7 @@ TEST_F(MainFrameTest, AModifiedStructureIsOnlyReplacedAfterTheSavePrompt)
         EXPECT_FALSE(frame->newFile());
         EXPECT_TRUE(cancel.seen());
         EXPECT_EQ(cancel.text, QStringLiteral("Save changes to Новая Конструкция?"));
-        EXPECT_EQ(frame->document()->structure.nodes.count, 1);
+        EXPECT_EQ(frame->document()->structure().nodes.count, 1);
         EXPECT_TRUE(frame->document()->isModified());
     }
     {
@@ -410,17 +411,17 @@ TEST_F(MainFrameTest, AModifiedStructureIsOnlyReplacedAfterTheSavePrompt)
         PromptAnswer yes(QMessageBox::Yes);
         EXPECT_TRUE(frame->newFile());
         EXPECT_EQ(yes.text, QStringLiteral("Save changes to kept.str?"));
-        EXPECT_EQ(frame->document()->structure.nodes.count, 0);
+        EXPECT_EQ(frame->document()->structure().nodes.count, 0);
         RuvoDoc reread;
         ASSERT_TRUE(reread.openFile(pathOf("kept.str")));
-        EXPECT_EQ(reread.structure.nodes.count, 2);
+        EXPECT_EQ(reread.structure().nodes.count, 2);
     }
     {
         addNode(2.0, 0.0);
         PromptAnswer no(QMessageBox::No);
         EXPECT_TRUE(frame->openFile(pathOf("kept.str")));
         EXPECT_TRUE(no.seen());
-        EXPECT_EQ(frame->document()->structure.nodes.count, 2);
+        EXPECT_EQ(frame->document()->structure().nodes.count, 2);
         EXPECT_FALSE(frame->document()->isModified());
     }
     {
@@ -469,9 +470,9 @@ TEST_F(MainFrameTest, OpenedAndSavedFilesEnterTheRecentListAndMissingOnesLeaveIt
 TEST_F(MainFrameTest, ADroppedFileIsOpenedAfterThePrompt)
 {
     RuvoDoc source;
-    source.structure.addNode(0.0, 0.0, false);
-    source.structure.addNode(0.0, 3.0, true);
-    source.structure.addRod(0, 1);
+    EditableStructure(source).addNode(0.0, 0.0, false);
+    EditableStructure(source).addNode(0.0, 3.0, true);
+    EditableStructure(source).addRod(0, 1);
     ASSERT_TRUE(source.saveFile(pathOf("dropped.str")));
     addNode(5.0, 5.0);
 
@@ -487,7 +488,7 @@ TEST_F(MainFrameTest, ADroppedFileIsOpenedAfterThePrompt)
         QTest::qWait(10);
     EXPECT_TRUE(no.seen());
     EXPECT_EQ(frame->document()->filePath(), pathOf("dropped.str"));
-    EXPECT_EQ(frame->document()->structure.rods.count, 1);
+    EXPECT_EQ(frame->document()->structure().rods.count, 1);
 
     // Text without files is refused.
     QMimeData text;

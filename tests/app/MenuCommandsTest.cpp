@@ -11,6 +11,7 @@
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "view/RuvoView.h"
+#include "support/DocumentAccess.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -165,15 +166,15 @@ protected:
     int selectedNodes() const
     {
         int n = 0;
-        for (int i = 0; i < doc->structure.nodes.count; ++i)
-            n += doc->structure.nodes[i].isSelected();
+        for (int i = 0; i < doc->structure().nodes.count; ++i)
+            n += doc->structure().nodes[i].isSelected();
         return n;
     }
     int selectedRods() const
     {
         int n = 0;
-        for (int i = 0; i < doc->structure.rods.count; ++i)
-            n += doc->structure.rods[i].isSelected();
+        for (int i = 0; i < doc->structure().rods.count; ++i)
+            n += doc->structure().rods[i].isSelected();
         return n;
     }
 
@@ -405,13 +406,13 @@ TEST_F(MenuCommandsTest, SelectionUndoAndRedo)
     EXPECT_EQ(selectedRods(), 2);
 
     doc->saveUndoState();
-    doc->structure.addNode(9.0, 0.0, false);
+    EditableStructure(*doc).addNode(9.0, 0.0, false);
     doc->structureChanged();
-    ASSERT_EQ(doc->structure.nodes.count, 5);
+    ASSERT_EQ(doc->structure().nodes.count, 5);
     trigger(Command::EditUndo);
-    EXPECT_EQ(doc->structure.nodes.count, 4);
+    EXPECT_EQ(doc->structure().nodes.count, 4);
     trigger(Command::EditRedo);
-    EXPECT_EQ(doc->structure.nodes.count, 5);
+    EXPECT_EQ(doc->structure().nodes.count, 5);
 }
 
 TEST_F(MenuCommandsTest, HelpTutorialAndTheWebPage)
@@ -484,7 +485,7 @@ TEST_F(MenuCommandsTest, TheCalculatorStartsWithoutWaiting)
 TEST_F(MenuCommandsTest, SaveNewAndExit)
 {
     doc->saveUndoState();
-    doc->structure.addNode(9.0, 0.0, true);
+    EditableStructure(*doc).addNode(9.0, 0.0, true);
     doc->structureChanged();
     ASSERT_TRUE(doc->isModified());
     trigger(Command::FileSave);
@@ -496,7 +497,7 @@ TEST_F(MenuCommandsTest, SaveNewAndExit)
     }
 
     trigger(Command::FileNew);
-    EXPECT_EQ(doc->structure.nodes.count, 0);
+    EXPECT_EQ(doc->structure().nodes.count, 0);
     EXPECT_TRUE(doc->filePath().isEmpty());
     EXPECT_EQ(doc->title(), QStringLiteral("Новая Конструкция"));
 

@@ -15,6 +15,7 @@
 #include "view/DrawingPalette.h"
 #include "view/PageExport.h"
 #include "view/RuvoView.h"
+#include "support/DocumentAccess.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -84,18 +85,18 @@ protected:
     }
     void selectEverything()
     {
-        for (int i = 0; i < doc->structure.nodes.count; ++i)
-            doc->structure.nodes[i].select();
-        for (int i = 0; i < doc->structure.rods.count; ++i)
-            doc->structure.rods[i].select();
+        for (int i = 0; i < doc->structure().nodes.count; ++i)
+            EditableStructure(*doc).nodes[i].select();
+        for (int i = 0; i < doc->structure().rods.count; ++i)
+            EditableStructure(*doc).rods[i].select();
     }
     bool anySelected() const
     {
-        for (int i = 0; i < doc->structure.nodes.count; ++i)
-            if (doc->structure.nodes[i].isSelected())
+        for (int i = 0; i < doc->structure().nodes.count; ++i)
+            if (doc->structure().nodes[i].isSelected())
                 return true;
-        for (int i = 0; i < doc->structure.rods.count; ++i)
-            if (doc->structure.rods[i].isSelected())
+        for (int i = 0; i < doc->structure().rods.count; ++i)
+            if (doc->structure().rods[i].isSelected())
                 return true;
         return false;
     }
@@ -105,7 +106,7 @@ protected:
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        PrintPage(painter, doc->structure, printing->displays());
+        PrintPage(painter, doc->structure(), printing->displays());
         return image;
     }
 
@@ -241,7 +242,7 @@ TEST_F(PrintCommandsTest, AnEditedStructureIsCalculatedBeforeAnyJobEvenWithoutRe
     ASSERT_TRUE(doc->needsCalculation);
     ASSERT_TRUE(printing->exportTo(pathOf("page.png")));
     EXPECT_FALSE(doc->needsCalculation);
-    EXPECT_NE(doc->structure.rods[0].resultM.x, 0.0) << "the results are up to date";
+    EXPECT_NE(doc->structure().rods[0].resultM.x, 0.0) << "the results are up to date";
     EXPECT_TRUE(QFile::exists(pathOf("page.png")));
     EXPECT_TRUE(reporter.messages.empty());
 }

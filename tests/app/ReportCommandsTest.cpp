@@ -10,6 +10,7 @@
 #include "document/RuvoDoc.h"
 #include "fixtures/FilesAndPixels.h"
 #include "numeric/CalcLog.h"
+#include "support/DocumentAccess.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -48,8 +49,8 @@ protected:
 
 TEST_F(ReportCommandsTest, StatisticsShowTheNodeAndRodCounts)
 {
-    MakeCantilever(doc.structure);
-    doc.structure.addNode(7.0, 7.0, true);
+    MakeCantilever(EditableStructure(doc));
+    EditableStructure(doc).addNode(7.0, 7.0, true);
     QString nodes, rods;
     ModalAnswer answer([&](QWidget *modal) {
         auto *dialog = qobject_cast<StatisticsDialog *>(modal);
@@ -67,7 +68,7 @@ TEST_F(ReportCommandsTest, StatisticsShowTheNodeAndRodCounts)
 
 TEST_F(ReportCommandsTest, ResultsCalculateOnceAndShowTheReport)
 {
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
     for (int round = 0; round < 2; ++round) {
         QString text;
@@ -88,7 +89,7 @@ TEST_F(ReportCommandsTest, ResultsCalculateOnceAndShowTheReport)
 
 TEST_F(ReportCommandsTest, ResultsOfAFailingStructureShowOnlyTheError)
 {
-    MakeFloatingRod(doc.structure);
+    MakeFloatingRod(EditableStructure(doc));
     ModalAnswer answer([](QWidget *modal) { modal->close(); });
     ASSERT_TRUE(reports.onCommand(Command::Results));
     EXPECT_FALSE(answer.seen());

@@ -14,6 +14,7 @@
 #include "fixtures/FilesAndPixels.h"
 #include "model/Settings.h"
 #include "view/RuvoView.h"
+#include "support/DocumentAccess.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -134,11 +135,11 @@ TEST_F(FileSafetyTest, AFullDiskKeepsTheOldFileTheNameAndTheModifiedFlag)
     for (int freeNodes : {20, 300}) {
         SCOPED_TRACE(freeNodes);
         const QString path = pathOf("beam.str");
-        MakeBeam(doc().structure, 2);
+        MakeBeam(EditableStructure(doc()), 2);
         ASSERT_TRUE(frame->saveAs(path));
         const QByteArray old = ReadBytes(path);
 
-        MakeBeam(doc().structure, freeNodes);
+        MakeBeam(EditableStructure(doc()), freeNodes);
         doc().structureChanged();
         reporter.messages.clear();
         {
@@ -163,8 +164,8 @@ TEST_F(FileSafetyTest, AFullDiskKeepsTheOldFileTheNameAndTheModifiedFlag)
         EXPECT_FALSE(doc().isModified());
         RuvoDoc reread;
         ASSERT_TRUE(reread.openFile(path));
-        EXPECT_EQ(reread.structure.nodes.count, freeNodes + 2);
-        EXPECT_EQ(reread.structure.rods.count, freeNodes + 1);
+        EXPECT_EQ(reread.structure().nodes.count, freeNodes + 2);
+        EXPECT_EQ(reread.structure().rods.count, freeNodes + 1);
     }
 }
 
@@ -172,7 +173,7 @@ TEST_F(FileSafetyTest, EveryWayOfReplacingAModifiedStructureAsksAndCancelOrAFail
 {
     // The other file that the replacing operations would open.
     RuvoDoc other;
-    MakeBeam(other.structure, 1);
+    MakeBeam(EditableStructure(other), 1);
     ASSERT_TRUE(other.saveFile(pathOf("other.str")));
 
     struct Way {
@@ -221,11 +222,11 @@ TEST_F(FileSafetyTest, EveryWayOfReplacingAModifiedStructureAsksAndCancelOrAFail
             const bool saveFails = answer == QMessageBox::Yes;
             SCOPED_TRACE(std::string(way.name) + (saveFails ? ", Yes with a failing save" : ", Cancel"));
             // The recent list holds this file and the other one.
-            MakeBeam(doc().structure, 2);
+            MakeBeam(EditableStructure(doc()), 2);
             ASSERT_TRUE(frame->saveAs(pathOf("other.str")));
             ASSERT_TRUE(frame->saveAs(pathOf("mine.str")));
             const QByteArray onDisk = ReadBytes(pathOf("mine.str"));
-            MakeBeam(doc().structure, 60);
+            MakeBeam(EditableStructure(doc()), 60);
             doc().structureChanged();
             reporter.messages.clear();
 
@@ -246,7 +247,7 @@ TEST_F(FileSafetyTest, EveryWayOfReplacingAModifiedStructureAsksAndCancelOrAFail
                 EXPECT_TRUE(respond.seen());
             }
             EXPECT_EQ(prompt, QStringLiteral("Save changes to mine.str?"));
-            EXPECT_EQ(doc().structure.nodes.count, 62) << "the edited structure is kept";
+            EXPECT_EQ(doc().structure().nodes.count, 62) << "the edited structure is kept";
             EXPECT_TRUE(doc().isModified());
             EXPECT_EQ(doc().filePath(), pathOf("mine.str"));
             EXPECT_EQ(ReadBytes(pathOf("mine.str")), onDisk);
@@ -342,8 +343,8 @@ TEST_F(FileSafetyTest, FilesThatAreNoStructuresGiveTheReadersMessagesAndTheProgr
         view.resultCommand(Command::ShowMoments);
         if (doc().showMoments) {
             EXPECT_TRUE(reporter.messages.empty());
-            EXPECT_TRUE(ResultsAreFinite(doc().structure));
-        } else if (doc().structure.elementCount() > 0) {
+            EXPECT_TRUE(ResultsAreFinite(doc().structure()));
+        } else if (doc().structure().elementCount() > 0) {
             EXPECT_EQ(reporter.messages.size(), 1u);
         }
         PaintView(view);
@@ -366,7 +367,7 @@ TEST_F(FileSafetyTest, FilesThatAreNoStructuresGiveTheReadersMessagesAndTheProgr
     reporter.messages.clear();
     ASSERT_TRUE(WriteBytes(pathOf("portal.str"), example));
     ASSERT_TRUE(frame->openFile(pathOf("portal.str")));
-    EXPECT_EQ(doc().structure.nodes.count, 4);
+    EXPECT_EQ(doc().structure().nodes.count, 4);
     EXPECT_TRUE(doc().calculate());
     EXPECT_TRUE(reporter.messages.empty());
 }

@@ -8,6 +8,7 @@
 #include "fixtures/FilesAndPixels.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
+#include "support/DocumentAccess.h"
 
 #include <QDialog>
 #include <QDir>
@@ -55,7 +56,7 @@ int FindNode(const StructureModel &structure, bool isFree)
 void AddNode(RuvoDoc &doc, double x, double y)
 {
     doc.saveUndoState();
-    doc.structure.addNode(x, y, true);
+    EditableStructure(doc).addNode(x, y, true);
     doc.structureChanged();
 }
 
@@ -111,7 +112,7 @@ TEST_F(RuvoDocTest, NewDocumentEmptiesTheStructureAndKeepsResultsFlagAndUndo)
     EXPECT_EQ(doc.title(), QStringLiteral("Новая Конструкция"));
     EXPECT_FALSE(doc.isModified());
 
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     AddNode(doc, 5.0, 5.0);
     ASSERT_TRUE(doc.isModified());
     ASSERT_TRUE(doc.canUndo());
@@ -121,7 +122,7 @@ TEST_F(RuvoDocTest, NewDocumentEmptiesTheStructureAndKeepsResultsFlagAndUndo)
 
     QSignalSpy titles(&doc, &RuvoDoc::titleChanged);
     doc.newDocument();
-    EXPECT_EQ(doc.structure.elementCount(), 0);
+    EXPECT_EQ(doc.structure().elementCount(), 0);
     EXPECT_TRUE(doc.fitOnDraw);
     EXPECT_FALSE(doc.anyResultShown());
     EXPECT_FALSE(doc.isModified());
@@ -133,16 +134,16 @@ TEST_F(RuvoDocTest, NewDocumentEmptiesTheStructureAndKeepsResultsFlagAndUndo)
 
 TEST_F(RuvoDocTest, SaveAndReopenLeavesTheFileByteIdentical)
 {
-    MakeCantilever(doc.structure);
-    doc.structure.nodes[1].moment = 1.0 / 3.0;
-    doc.structure.rods[0].load = Pair(-2.5, 1e-7);
-    doc.structure.rods[0].temperature = Pair(20.0, -15.5);
+    MakeCantilever(EditableStructure(doc));
+    EditableStructure(doc).nodes[1].moment = 1.0 / 3.0;
+    EditableStructure(doc).rods[0].load = Pair(-2.5, 1e-7);
+    EditableStructure(doc).rods[0].temperature = Pair(20.0, -15.5);
     doc.structureChanged();
     const QString first = pathOf("first.str");
     ASSERT_TRUE(doc.saveFile(first));
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.title(), QStringLiteral("first.str"));
-    EXPECT_EQ(ReadBytes(first), QByteArray::fromStdString(WriteStructure(doc.structure)));
+    EXPECT_EQ(ReadBytes(first), QByteArray::fromStdString(WriteStructure(doc.structure())));
 
     RuvoDoc reopened;
     ASSERT_TRUE(reopened.openFile(first));
@@ -163,7 +164,7 @@ TEST_F(RuvoDocTest, BundledExamplesSurviveOpenAndSaveUnchanged)
     for (const QString &name : files) {
         const QString original = QDir(QString::fromLocal8Bit(examples)).filePath(name);
         ASSERT_TRUE(doc.openFile(original)) << name.toStdString();
-        EXPECT_GT(doc.structure.elementCount(), 0) << name.toStdString();
+        EXPECT_GT(doc.structure().elementCount(), 0) << name.toStdString();
         const QString copy = folder.filePath(name);
         ASSERT_TRUE(doc.saveFile(copy)) << name.toStdString();
         EXPECT_EQ(ReadBytes(copy), ReadBytes(original)) << name.toStdString();
@@ -173,7 +174,7 @@ TEST_F(RuvoDocTest, BundledExamplesSurviveOpenAndSaveUnchanged)
 
 TEST_F(RuvoDocTest, AFileThatCannotBeReadIsReportedAndTheDocumentKept)
 {
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     doc.structureChanged();
     // A missing file and a folder.
     for (const QString &path : {pathOf("missing.str"), folder.path()}) {
@@ -182,7 +183,7 @@ TEST_F(RuvoDocTest, AFileThatCannotBeReadIsReportedAndTheDocumentKept)
         ASSERT_EQ(reporter.messages.size(), 1u) << path.toStdString();
         EXPECT_EQ(reporter.messages[0].headline, "Ошибка открытия файла!");
         EXPECT_NE(reporter.messages[0].reason.find(path.toStdString()), std::string::npos);
-        EXPECT_EQ(doc.structure.nodes.count, 2);
+        EXPECT_EQ(doc.structure().nodes.count, 2);
         EXPECT_TRUE(doc.isModified());
         EXPECT_EQ(doc.title(), QStringLiteral("Новая Конструкция"));
     }
@@ -192,7 +193,7 @@ TEST_F(RuvoDocTest, AMalformedLineIsReportedAndTheFileCountsAsOpenedWithFreshRes
 {
     const QString path = pathOf("broken.str");
     ASSERT_TRUE(WriteBytes(path, "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3\nNode0 3 1 1 1 0 0 0 0 0 0\n"));
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     doc.needsCalculation = false;
     doc.showMoments = 1;
     doc.fitOnDraw = false;
@@ -200,8 +201,8 @@ TEST_F(RuvoDocTest, AMalformedLineIsReportedAndTheFileCountsAsOpenedWithFreshRes
     EXPECT_TRUE(doc.openFile(path));
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0].reason, "Не могу загрузить узлы.");
-    EXPECT_EQ(doc.structure.nodes.count, 1) << "the node before the bad line stays";
-    EXPECT_EQ(doc.structure.rods.count, 0);
+    EXPECT_EQ(doc.structure().nodes.count, 1) << "the node before the bad line stays";
+    EXPECT_EQ(doc.structure().rods.count, 0);
     // The results of the old structure must not be shown for the new one.
     EXPECT_TRUE(doc.needsCalculation);
     EXPECT_FALSE(doc.anyResultShown());
@@ -212,7 +213,7 @@ TEST_F(RuvoDocTest, AMalformedLineIsReportedAndTheFileCountsAsOpenedWithFreshRes
 
 TEST_F(RuvoDocTest, OpeningSwitchesResultsOffAndInvalidatesThem)
 {
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     const QString path = pathOf("cantilever.str");
     ASSERT_TRUE(doc.saveFile(path));
     ASSERT_TRUE(doc.calculate());
@@ -227,7 +228,7 @@ TEST_F(RuvoDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
 {
     // A folder that does not exist, and a name that is a folder, fail for
     // every user.
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     doc.structureChanged();
     QDir(folder.path()).mkdir(QStringLiteral("taken.str"));
     for (const QString &path : {pathOf("no-such-folder/structure.str"), pathOf("taken.str")}) {
@@ -255,7 +256,7 @@ TEST_F(RuvoDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
 
 TEST_F(RuvoDocTest, StructureChangedRecalculatesOnlyWhileAResultIsShown)
 {
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
     QSignalSpy updates(&doc, &RuvoDoc::viewsUpdated);
 
@@ -276,14 +277,14 @@ TEST_F(RuvoDocTest, StructureChangedRecalculatesOnlyWhileAResultIsShown)
 
 TEST_F(RuvoDocTest, CalculateRunsOnceUntilTheNextChange)
 {
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
     EXPECT_TRUE(doc.calculate());
     EXPECT_TRUE(doc.calculate());
     EXPECT_EQ(messages.count(), 1);
-    const int support = FindNode(doc.structure, false);
+    const int support = FindNode(doc.structure(), false);
     ASSERT_GE(support, 0);
-    EXPECT_NEAR(doc.structure.nodes[support].reaction.y, 10.0, 1e-9) << "results are in the nodes";
+    EXPECT_NEAR(doc.structure().nodes[support].reaction.y, 10.0, 1e-9) << "results are in the nodes";
 
     // Saving neither invalidates the results nor switches displays.
     doc.showReactions = 1;
@@ -291,7 +292,7 @@ TEST_F(RuvoDocTest, CalculateRunsOnceUntilTheNextChange)
     EXPECT_FALSE(doc.needsCalculation);
     EXPECT_EQ(doc.showReactions, 1);
 
-    doc.structure.nodes[FindNode(doc.structure, true)].force = Pair(0.0, -20.0);
+    EditableStructure(doc).nodes[FindNode(EditableStructure(doc), true)].force = Pair(0.0, -20.0);
     doc.showReactions = 0;
     doc.structureChanged();
     EXPECT_EQ(messages.count(), 1);
@@ -301,7 +302,7 @@ TEST_F(RuvoDocTest, CalculateRunsOnceUntilTheNextChange)
 
 TEST_F(RuvoDocTest, AFailedCalculationSwitchesEveryResultOff)
 {
-    MakeFloatingRod(doc.structure);
+    MakeFloatingRod(EditableStructure(doc));
     QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
     doc.showMoments = 1;
     doc.showReactions = 1;
@@ -333,17 +334,17 @@ TEST_F(RuvoDocTest, UndoAndRedoToggleBetweenTwoStructures)
     ASSERT_TRUE(doc.updateCommand(Command::EditUndo, state));
     EXPECT_TRUE(state.enabled);
 
-    doc.structure.nodes[0].select();
+    EditableStructure(doc).nodes[0].select();
     ASSERT_TRUE(doc.onCommand(Command::EditUndo));
-    EXPECT_EQ(doc.structure.nodes.count, 1);
-    EXPECT_FALSE(doc.structure.nodes[0].isSelected()) << "undo restores the marks of the snapshot";
+    EXPECT_EQ(doc.structure().nodes.count, 1);
+    EXPECT_FALSE(doc.structure().nodes[0].isSelected()) << "undo restores the marks of the snapshot";
     EXPECT_FALSE(doc.canUndo());
     EXPECT_TRUE(doc.canRedo());
     ASSERT_TRUE(doc.updateCommand(Command::EditRedo, state));
     EXPECT_TRUE(state.enabled);
 
     ASSERT_TRUE(doc.onCommand(Command::EditRedo));
-    EXPECT_EQ(doc.structure.nodes.count, 2);
+    EXPECT_EQ(doc.structure().nodes.count, 2);
     EXPECT_TRUE(doc.canUndo());
     EXPECT_FALSE(doc.canRedo());
 
@@ -355,16 +356,16 @@ TEST_F(RuvoDocTest, UndoAndRedoToggleBetweenTwoStructures)
 
 TEST_F(RuvoDocTest, UndoWhileADiagramIsShownRecalculatesAtOnce)
 {
-    MakeCantilever(doc.structure);
+    MakeCantilever(EditableStructure(doc));
     doc.saveUndoState();
-    doc.structure.nodes[FindNode(doc.structure, true)].force = Pair(0.0, -30.0);
+    EditableStructure(doc).nodes[FindNode(EditableStructure(doc), true)].force = Pair(0.0, -30.0);
     doc.structureChanged();
     doc.showMoments = 1;
     QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
     doc.undo();
     EXPECT_EQ(messages.count(), 1);
     EXPECT_FALSE(doc.needsCalculation);
-    EXPECT_EQ(doc.structure.nodes[FindNode(doc.structure, true)].force, Pair(0.0, -10.0));
+    EXPECT_EQ(doc.structure().nodes[FindNode(doc.structure(), true)].force, Pair(0.0, -10.0));
 }
 
 TEST_F(RuvoDocTest, SelectionCommandsAddToTheSelectionWithExactDirections)
@@ -384,23 +385,23 @@ TEST_F(RuvoDocTest, SelectionCommandsAddToTheSelectionWithExactDirections)
         {Command::SelectAll, {true, true, true, true, true}, {true, true, true, true}},
     };
     for (const Case &c : cases) {
-        doc.structure.clear();
-        doc.structure.addNode(0.0, 0.0, false);
-        doc.structure.addNode(5.0, 0.0, true);
-        doc.structure.addNode(5.0, 1e-9, true);
-        doc.structure.addNode(0.0, 3.0, true);
-        doc.structure.addNode(4.0, 4.0, true);
-        doc.structure.addRod(0, 1);
-        doc.structure.addRod(0, 2);
-        doc.structure.addRod(0, 3);
-        doc.structure.addRod(0, 4);
+        EditableStructure(doc).clear();
+        EditableStructure(doc).addNode(0.0, 0.0, false);
+        EditableStructure(doc).addNode(5.0, 0.0, true);
+        EditableStructure(doc).addNode(5.0, 1e-9, true);
+        EditableStructure(doc).addNode(0.0, 3.0, true);
+        EditableStructure(doc).addNode(4.0, 4.0, true);
+        EditableStructure(doc).addRod(0, 1);
+        EditableStructure(doc).addRod(0, 2);
+        EditableStructure(doc).addRod(0, 3);
+        EditableStructure(doc).addRod(0, 4);
         doc.setModified(false);
         QSignalSpy updates(&doc, &RuvoDoc::viewsUpdated);
         ASSERT_TRUE(doc.onCommand(c.command));
         for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(doc.structure.nodes[i].isSelected(), c.nodes[i]) << c.command << " node " << i;
+            EXPECT_EQ(doc.structure().nodes[i].isSelected(), c.nodes[i]) << c.command << " node " << i;
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(doc.structure.rods[i].isSelected(), c.rods[i]) << c.command << " rod " << i;
+            EXPECT_EQ(doc.structure().rods[i].isSelected(), c.rods[i]) << c.command << " rod " << i;
         EXPECT_FALSE(doc.isModified());
         ASSERT_GE(updates.count(), 1);
         EXPECT_EQ(updates.last().at(0).toInt(), 1) << "selection repaints without erasing";
@@ -410,10 +411,10 @@ TEST_F(RuvoDocTest, SelectionCommandsAddToTheSelectionWithExactDirections)
     doc.deselectAll();
     doc.selectRod(1, true);
     doc.onCommand(Command::SelectAllNodes);
-    EXPECT_TRUE(doc.structure.rods[1].isSelected());
+    EXPECT_TRUE(doc.structure().rods[1].isSelected());
     doc.onCommand(Command::DeselectAll);
-    EXPECT_FALSE(doc.structure.rods[1].isSelected());
-    EXPECT_FALSE(doc.structure.nodes[0].isSelected());
+    EXPECT_FALSE(doc.structure().rods[1].isSelected());
+    EXPECT_FALSE(doc.structure().nodes[0].isSelected());
     EXPECT_FALSE(doc.canUndo()) << "selection takes no undo snapshot";
 }
 

@@ -65,20 +65,20 @@ TEST(StressTest, ALargeFrameOpensCalculatesDrawsAndSaves)
     RuvoView &view = *window->view();
     ASSERT_TRUE(window->openFile(path));
     EXPECT_TRUE(reporter.messages.empty());
-    ASSERT_EQ(doc.structure.nodes.count, nodes);
-    ASSERT_EQ(doc.structure.rods.count, rods);
+    ASSERT_EQ(doc.structure().nodes.count, nodes);
+    ASSERT_EQ(doc.structure().rods.count, rods);
 
     // The moment diagram calculates.
     view.resultCommand(Command::ShowMoments);
     ASSERT_TRUE(reporter.messages.empty()) << reporter.messages.front().headline;
     ASSERT_TRUE(doc.showMoments);
     EXPECT_FALSE(doc.needsCalculation);
-    EXPECT_EQ(doc.structure.nodes.count, nodes);
-    EXPECT_EQ(doc.structure.rods.count, rods);
+    EXPECT_EQ(doc.structure().nodes.count, nodes);
+    EXPECT_EQ(doc.structure().rods.count, rods);
 
     // The supports carry what the frame is loaded with.
     double reactionX = 0.0, reactionY = 0.0, largestMoment = 0.0;
-    for (const Node &node : doc.structure.nodes) {
+    for (const Node &node : doc.structure().nodes) {
         ASSERT_TRUE(std::isfinite(node.resultDisplacement.x) && std::isfinite(node.resultDisplacement.y) &&
                     std::isfinite(node.resultDisplacement.z));
         if (node.isSupport()) {
@@ -86,7 +86,7 @@ TEST(StressTest, ALargeFrameOpensCalculatesDrawsAndSaves)
             reactionY += node.reaction.y;
         }
     }
-    for (const Rod &rod : doc.structure.rods) {
+    for (const Rod &rod : doc.structure().rods) {
         ASSERT_TRUE(std::isfinite(rod.resultM.x) && std::isfinite(rod.resultM.y));
         largestMoment = std::max({largestMoment, std::fabs(rod.resultM.x), std::fabs(rod.resultM.y)});
     }
@@ -116,8 +116,8 @@ TEST(StressTest, ALargeFrameOpensCalculatesDrawsAndSaves)
     ASSERT_TRUE(window->saveAs(copy));
     const QByteArray saved = ReadBytes(copy);
     ASSERT_TRUE(window->openFile(copy));
-    EXPECT_EQ(doc.structure.nodes.count, nodes);
-    EXPECT_EQ(doc.structure.rods.count, rods);
+    EXPECT_EQ(doc.structure().nodes.count, nodes);
+    EXPECT_EQ(doc.structure().rods.count, rods);
     ASSERT_TRUE(window->saveAs(copy));
     EXPECT_EQ(ReadBytes(copy), saved);
     EXPECT_TRUE(reporter.messages.empty());

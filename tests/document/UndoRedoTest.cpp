@@ -4,6 +4,7 @@
 #include "document/CommandIds.h"
 #include "dialogs/GuiTestSupport.h"
 #include "document/RuvoDoc.h"
+#include "support/DocumentAccess.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -27,7 +28,7 @@ protected:
         EXPECT_EQ(enabled(Command::EditUndo), undo) << when;
         EXPECT_EQ(enabled(Command::EditRedo), redo) << when;
     }
-    int nodes() const { return doc.structure.nodes.count; }
+    int nodes() const { return doc.structure().nodes.count; }
 
     RecordingReporter reporter;
     RuvoDoc doc;
@@ -79,16 +80,16 @@ TEST_F(UndoRedoTest, SnapshotsKeepSelectionAndEveryFieldAndEndWithStructureChang
 {
     doc.addNode(0, 0, false);
     doc.addNode(3, 0, true);
-    doc.structure.nodes[1].select();
-    doc.structure.nodes[1].force = Pair(1, 2);
+    EditableStructure(doc).nodes[1].select();
+    EditableStructure(doc).nodes[1].force = Pair(1, 2);
     doc.setModified(false);
     doc.addRod(0, 1);
-    doc.structure.nodes[1].deselect();
+    EditableStructure(doc).nodes[1].deselect();
     QSignalSpy updates(&doc, &RuvoDoc::viewsUpdated);
     doc.undo();
-    EXPECT_EQ(doc.structure.rods.count, 0);
-    EXPECT_TRUE(doc.structure.nodes[1].isSelected()) << "the marks of the snapshot come back";
-    EXPECT_EQ(doc.structure.nodes[1].force, Pair(1, 2));
+    EXPECT_EQ(doc.structure().rods.count, 0);
+    EXPECT_TRUE(doc.structure().nodes[1].isSelected()) << "the marks of the snapshot come back";
+    EXPECT_EQ(doc.structure().nodes[1].force, Pair(1, 2));
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(doc.needsCalculation);
     EXPECT_GE(updates.count(), 1);
@@ -120,7 +121,7 @@ TEST_F(UndoRedoTest, NewAndOpenKeepBothSnapshots)
     EXPECT_FALSE(doc.isModified());
     doc.undo();
     ASSERT_EQ(nodes(), 3) << "the snapshot taken before the fourth node";
-    EXPECT_EQ(doc.structure.nodes[2].x, 3.0);
+    EXPECT_EQ(doc.structure().nodes[2].x, 3.0);
     expectState(false, true, "after undo");
     doc.redo();
     EXPECT_EQ(nodes(), 2) << "redo goes forward to the structure of the file";

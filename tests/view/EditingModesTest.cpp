@@ -14,6 +14,7 @@
 #include "view/CursorHotspots.h"
 #include "view/RuvoView.h"
 #include "support/SettingsRestorer.h"
+#include "support/DocumentAccess.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,7 +132,7 @@ protected:
         click(at(4, 0));
     }
 
-    const Node &node(int i) const { return doc.structure.nodes[i]; }
+    const Node &node(int i) const { return doc.structure().nodes[i]; }
 
     SettingsRestorer settings;
     RecordingReporter reporter;
@@ -143,7 +144,7 @@ protected:
 TEST_F(EditingModesTest, APortalFrameIsDrawnWithTheMouse)
 {
     drawPortal();
-    const StructureModel &s = doc.structure;
+    const StructureModel &s = doc.structure();
     ASSERT_EQ(s.nodes.count, 4);
     const double expected[4][3] = {{0, 0, 0}, {4, 0, 0}, {0, 3, 1}, {4, 3, 1}};
     for (int i = 0; i < 4; ++i) {
@@ -177,7 +178,7 @@ TEST_F(EditingModesTest, ClicksAndStatusBarUseTheSnappedPoint)
 
     mode(Command::ModeFreeNode);
     click(p);
-    ASSERT_EQ(doc.structure.nodes.count, 1);
+    ASSERT_EQ(doc.structure().nodes.count, 1);
     EXPECT_NEAR(node(0).x, 1.3, 1e-12);
     EXPECT_NEAR(node(0).y, 0.3, 1e-12);
 
@@ -188,9 +189,9 @@ TEST_F(EditingModesTest, ClicksAndStatusBarUseTheSnappedPoint)
 
 TEST_F(EditingModesTest, ANodeIsHitWithinNinePixelsAndWinsOverARod)
 {
-    doc.structure.addNode(2, 2, true);
-    doc.structure.addNode(8, 2, true);
-    doc.structure.addRod(0, 1);
+    EditableStructure(doc).addNode(2, 2, true);
+    EditableStructure(doc).addNode(8, 2, true);
+    EditableStructure(doc).addRod(0, 1);
     const LogicalPoint n = view.viewport().toLogical(2, 2);
     EXPECT_EQ(view.hitAt(LogicalPoint{n.x + 9, n.y - 9}), (HitResult{HitNode, 0}));
     EXPECT_EQ(view.hitAt(LogicalPoint{n.x - 9, n.y + 9}), (HitResult{HitNode, 0}));
@@ -203,11 +204,11 @@ TEST_F(EditingModesTest, ANodeIsHitWithinNinePixelsAndWinsOverARod)
     mode(Command::ModeDelete);
     const QPoint p = at(2, 2);
     click(p + QPoint(0, 10)); // 10 pixels below the node and the rod
-    EXPECT_EQ(doc.structure.nodes.count, 2);
-    EXPECT_EQ(doc.structure.rods.count, 1);
+    EXPECT_EQ(doc.structure().nodes.count, 2);
+    EXPECT_EQ(doc.structure().rods.count, 1);
     click(p + QPoint(9, 9));
-    EXPECT_EQ(doc.structure.nodes.count, 1) << "the node wins over the rod";
-    EXPECT_EQ(doc.structure.rods.count, 0);
+    EXPECT_EQ(doc.structure().nodes.count, 1) << "the node wins over the rod";
+    EXPECT_EQ(doc.structure().rods.count, 0);
 }
 
 TEST_F(EditingModesTest, AForceOnARodSplitsItAndLoadRulesRefuseTheWrongNodes)
@@ -217,13 +218,13 @@ TEST_F(EditingModesTest, AForceOnARodSplitsItAndLoadRulesRefuseTheWrongNodes)
     script.then(TypeAndOk({{"first", "0"}, {"second", "-10"}}));
     mode(Command::ModeForce);
     click(at(2, 3)); // the middle of the beam
-    ASSERT_EQ(doc.structure.nodes.count, 5);
+    ASSERT_EQ(doc.structure().nodes.count, 5);
     EXPECT_EQ(node(4).force, Pair(0, -10));
     EXPECT_NEAR(node(4).x, 2.0, 1e-12);
-    EXPECT_EQ(doc.structure.rods.count, 4);
+    EXPECT_EQ(doc.structure().rods.count, 4);
 
     // The refusals change nothing: no load, no snapshot, no modified flag.
-    const std::string before = WriteStructure(doc.structure);
+    const std::string before = WriteStructure(doc.structure());
     const std::string undoBefore = WriteStructure(*doc.undoState);
     doc.setModified(false);
     click(at(0, 0)); // a support node
@@ -237,9 +238,9 @@ TEST_F(EditingModesTest, AForceOnARodSplitsItAndLoadRulesRefuseTheWrongNodes)
     click(at(0, 3)); // a free node
     ASSERT_EQ(script.messages.size(), 3u);
     EXPECT_EQ(script.messages[2], Message(51006));
-    EXPECT_EQ(doc.structure.nodes.count, 5);
+    EXPECT_EQ(doc.structure().nodes.count, 5);
     EXPECT_EQ(script.dialogs.size(), 1u) << "no dialog for a refused load";
-    EXPECT_EQ(WriteStructure(doc.structure), before);
+    EXPECT_EQ(WriteStructure(doc.structure()), before);
     EXPECT_EQ(WriteStructure(*doc.undoState), undoBefore);
     EXPECT_FALSE(doc.isModified());
 }
@@ -259,14 +260,14 @@ TEST_F(EditingModesTest, AClickBesideARodPutsTheNewNodeOnTheRod)
     script.then(TypeAndOk({{"first", "0"}, {"second", "-10"}})).then(TypeAndOk({{"moment", "2"}}));
     mode(Command::ModeForce);
     click(aboveBeam);
-    ASSERT_EQ(doc.structure.nodes.count, 5);
+    ASSERT_EQ(doc.structure().nodes.count, 5);
     EXPECT_EQ(node(4).y, 3.0) << "the beam stays straight";
     EXPECT_NEAR(node(4).x, 1.0, 1e-12);
     EXPECT_EQ(node(4).force, Pair(0, -10));
 
     mode(Command::ModeMoment);
     click(besideColumn);
-    ASSERT_EQ(doc.structure.nodes.count, 6);
+    ASSERT_EQ(doc.structure().nodes.count, 6);
     EXPECT_EQ(node(5).x, 0.0) << "the column stays straight";
     EXPECT_NEAR(node(5).y, 1.0, 1e-12);
     EXPECT_EQ(node(5).moment, 2.0);
@@ -274,12 +275,12 @@ TEST_F(EditingModesTest, AClickBesideARodPutsTheNewNodeOnTheRod)
     // A free or a support node put onto the right column likewise.
     mode(Command::ModeFreeNode);
     click(at(4, 2) - QPoint(8, 0));
-    ASSERT_EQ(doc.structure.nodes.count, 7);
+    ASSERT_EQ(doc.structure().nodes.count, 7);
     EXPECT_EQ(node(6).x, 4.0);
     EXPECT_NEAR(node(6).y, 2.0, 1e-12);
     mode(Command::ModeSupportNode);
     click(at(4, 1) + QPoint(8, 0));
-    ASSERT_EQ(doc.structure.nodes.count, 8);
+    ASSERT_EQ(doc.structure().nodes.count, 8);
     EXPECT_EQ(node(7).x, 4.0);
     EXPECT_EQ(script.dialogs.size(), 2u);
 }
@@ -301,8 +302,8 @@ TEST_F(EditingModesTest, LoadModesOpenTheirDialogsOnTheRightElements)
     click(at(4, 0));
     mode(Command::ModeMoment);
     click(at(0, 3));
-    EXPECT_EQ(doc.structure.rods[1].load, Pair(0, -2));
-    EXPECT_EQ(doc.structure.rods[0].temperature, Pair(10, 0));
+    EXPECT_EQ(doc.structure().rods[1].load, Pair(0, -2));
+    EXPECT_EQ(doc.structure().rods[0].temperature, Pair(10, 0));
     EXPECT_EQ(node(1).displacement, Triple(0, -0.01, 0));
     EXPECT_EQ(node(2).moment, 3.0);
 }
@@ -332,7 +333,7 @@ TEST_F(EditingModesTest, DraggingANodeMovesItToTheSnappedReleasePoint)
     EXPECT_FALSE(view.isDraggingNode());
     EXPECT_NEAR(node(2).x, 1.0, 1e-12);
     EXPECT_NEAR(node(2).y, 3.5, 1e-12);
-    EXPECT_FALSE(doc.structure.nodes[2].isSelected()) << "a drag is not a click";
+    EXPECT_FALSE(doc.structure().nodes[2].isSelected()) << "a drag is not a click";
     EXPECT_EQ(view.canvas()->cursor().shape(), Qt::ArrowCursor) << "the mode's cursor is back";
 
     // A press and release one pixel apart is the mode's click: it selects.
@@ -367,7 +368,7 @@ TEST_F(EditingModesTest, EscapeCancelsADragAndTheLaterReleaseIsAPlainClick)
     EXPECT_FALSE(view.isDraggingNode());
     EXPECT_NEAR(node(2).y, 3.0, 1e-12) << "the node stays where it was";
     release(at(2, 5));
-    ASSERT_EQ(doc.structure.nodes.count, 5) << "the release over the view adds a free node";
+    ASSERT_EQ(doc.structure().nodes.count, 5) << "the release over the view adds a free node";
     EXPECT_NEAR(node(4).y, 5.0, 1e-12);
 
     // A release outside the view after Escape is no click.
@@ -375,7 +376,7 @@ TEST_F(EditingModesTest, EscapeCancelsADragAndTheLaterReleaseIsAPlainClick)
     move(at(2, 5), Qt::LeftButton);
     QTest::keyClick(&view, Qt::Key_Escape);
     release(QPoint(-50, -50));
-    EXPECT_EQ(doc.structure.nodes.count, 5);
+    EXPECT_EQ(doc.structure().nodes.count, 5);
 }
 
 TEST_F(EditingModesTest, ClicksSelectCtrlTogglesAndASecondClickOpensProperties)
@@ -400,7 +401,7 @@ TEST_F(EditingModesTest, ClicksSelectCtrlTogglesAndASecondClickOpensProperties)
     script.then(PressCancel);
     click(at(4, 3)); // two selected: the multiple dialog
     click(at(2, 3)); // a rod
-    EXPECT_TRUE(doc.structure.rods[1].isSelected());
+    EXPECT_TRUE(doc.structure().rods[1].isSelected());
     EXPECT_FALSE(node(3).isSelected());
     script.then(PressCancel);
     click(at(2, 3));
@@ -408,7 +409,7 @@ TEST_F(EditingModesTest, ClicksSelectCtrlTogglesAndASecondClickOpensProperties)
                                                     QStringLiteral("Свойства нескольких узлов"),
                                                     QStringLiteral("Свойства стержня")}));
     click(at(10, 7)); // empty space
-    EXPECT_FALSE(doc.structure.rods[1].isSelected());
+    EXPECT_FALSE(doc.structure().rods[1].isSelected());
 }
 
 TEST_F(EditingModesTest, ARodIsStartedFollowedByItsRubberLineAndCancelledElsewhere)
@@ -428,7 +429,7 @@ TEST_F(EditingModesTest, ARodIsStartedFollowedByItsRubberLineAndCancelledElsewhe
     EXPECT_FALSE(view.isRodStarted());
     picture = paint();
     EXPECT_FALSE(colourNear(picture, middle, RubberLine)) << "the rubber line is gone";
-    EXPECT_EQ(doc.structure.rods.count, 3);
+    EXPECT_EQ(doc.structure().rods.count, 3);
 
     // A mode change ends the pending rod and its rubber line.
     click(at(0, 0));
@@ -449,9 +450,9 @@ TEST_F(EditingModesTest, ARodIsStartedFollowedByItsRubberLineAndCancelledElsewhe
     click(at(4, 3));
     EXPECT_TRUE(view.isRodStarted()) << "after Escape the next node starts a new rod";
     click(at(0, 0));
-    EXPECT_EQ(doc.structure.rods.count, 4);
-    EXPECT_EQ(doc.structure.rods[3].begin.node, 0);
-    EXPECT_EQ(doc.structure.rods[3].end.node, 3);
+    EXPECT_EQ(doc.structure().rods.count, 4);
+    EXPECT_EQ(doc.structure().rods[3].begin.node, 0);
+    EXPECT_EQ(doc.structure().rods[3].end.node, 3);
 }
 
 TEST_F(EditingModesTest, APendingRodOrDragEndsWhenItsNodesChangePosition)
@@ -488,7 +489,7 @@ TEST_F(EditingModesTest, APendingRodOrDragEndsWhenItsNodesChangePosition)
     move(at(0, 3), Qt::LeftButton); // over another node, the button still held
     EXPECT_FALSE(view.isDraggingNode()) << "the cancelled gesture drags nothing else";
     release(at(5, 4));
-    EXPECT_EQ(doc.structure.nodes.count, 4);
+    EXPECT_EQ(doc.structure().nodes.count, 4);
     EXPECT_NEAR(node(2).x, 0.0, 1e-12);
 
     mode(Command::ModeRod);
@@ -503,7 +504,7 @@ TEST_F(EditingModesTest, APendingRodOrDragEndsWhenItsNodesChangePosition)
 TEST_F(EditingModesTest, TheContextMenuOffersAndGreysTheElementCommands)
 {
     drawPortal();
-    doc.structure.rods[1].load = Pair(0, -1);
+    EditableStructure(doc).rods[1].load = Pair(0, -1);
     auto ids = [](QMenu *menu) {
         std::vector<std::pair<int, bool>> result;
         for (QAction *action : menu->actions())
@@ -546,7 +547,7 @@ TEST_F(EditingModesTest, TheContextMenuOffersAndGreysTheElementCommands)
         return false;
     };
     for (int loads = 0; loads < 8; ++loads) {
-        Node &corner = doc.structure.nodes[3];
+        Node &corner = EditableStructure(doc).nodes[3];
         corner.force = (loads & 1) ? Pair(0, -0.001) : Pair(0, 0);
         corner.moment = (loads & 2) ? -1e-9 : 0.0;
         corner.displacement = (loads & 4) ? Triple(0, 0, 5) : Triple(0, 0, 0);
@@ -556,7 +557,7 @@ TEST_F(EditingModesTest, TheContextMenuOffersAndGreysTheElementCommands)
         EXPECT_EQ(enabledOf(menu.get(), Command::DeleteDisplacement), (loads & 4) != 0) << loads;
         EXPECT_TRUE(enabledOf(menu.get(), Command::DeleteNode)) << loads;
 
-        Rod &beam = doc.structure.rods[1];
+        Rod &beam = EditableStructure(doc).rods[1];
         beam.load = (loads & 1) ? Pair(1, 0) : Pair(0, 0);
         beam.temperature = (loads & 2) ? Pair(0, -3) : Pair(0, 0);
         std::unique_ptr<QMenu> rodMenu(view.createContextMenu(view.viewport().toLogical(2, 3)));
@@ -564,11 +565,11 @@ TEST_F(EditingModesTest, TheContextMenuOffersAndGreysTheElementCommands)
         EXPECT_EQ(enabledOf(rodMenu.get(), Command::DeleteTemperature), (loads & 2) != 0) << loads;
         EXPECT_TRUE(enabledOf(rodMenu.get(), Command::DeleteRod)) << loads;
     }
-    doc.structure.nodes[3] = Node(doc.structure.nodes[3].number);
-    doc.structure.nodes[3].x = 4;
-    doc.structure.nodes[3].y = 3;
-    doc.structure.rods[1].load = Pair(0, -1);
-    doc.structure.rods[1].temperature = Pair(0, 0);
+    EditableStructure(doc).nodes[3] = Node(EditableStructure(doc).nodes[3].number);
+    EditableStructure(doc).nodes[3].x = 4;
+    EditableStructure(doc).nodes[3].y = 3;
+    EditableStructure(doc).rods[1].load = Pair(0, -1);
+    EditableStructure(doc).rods[1].temperature = Pair(0, 0);
 
     std::unique_ptr<QMenu> elsewhere(view.createContextMenu(view.viewport().toLogical(10, 7)));
     EXPECT_EQ(ids(elsewhere.get()), view_items);
@@ -590,7 +591,7 @@ TEST_F(EditingModesTest, TheContextMenuOffersAndGreysTheElementCommands)
     });
     send(QEvent::MouseButtonPress, at(0, 3), Qt::RightButton, Qt::RightButton);
     EXPECT_TRUE(shown);
-    EXPECT_EQ(doc.structure.nodes.count, 3);
+    EXPECT_EQ(doc.structure().nodes.count, 3);
     EXPECT_FALSE(view.isRodStarted()) << "the rod anchored on the deleted node is cancelled";
 }
 
@@ -615,7 +616,7 @@ TEST_F(EditingModesTest, ModesAreCheckedAndShowTheirCursorsAndClearTheSelection)
         {Command::ModeEdit, ModeEdit, 0},
     };
     for (const Case &c : cases) {
-        doc.structure.nodes[0].select();
+        EditableStructure(doc).nodes[0].select();
         mode(c.command);
         EXPECT_EQ(view.mode(), c.mode);
         for (const Case &other : cases)
@@ -642,7 +643,7 @@ TEST_F(EditingModesTest, ModesAreCheckedAndShowTheirCursorsAndClearTheSelection)
 TEST_F(EditingModesTest, TheToolTipDescribesTheElementUnderTheMouse)
 {
     drawPortal();
-    doc.structure.nodes[2].force = Pair(1.5, 0);
+    EditableStructure(doc).nodes[2].force = Pair(1.5, 0);
     move(at(0, 3));
     EXPECT_EQ(view.canvas()->toolTip(), QStringLiteral("X=0.000 Y=3.000 Fx=1.500"));
     move(at(2, 3));

@@ -9,6 +9,7 @@
 #include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "view/ViewTestSupport.h"
+#include "support/DocumentAccess.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -75,14 +76,14 @@ protected:
 
     void setStructure(const StructureModel &structure)
     {
-        doc.structure = structure;
+        EditableStructure(doc) = structure;
         doc.needsCalculation = true;
         doc.fitOnDraw = true;
     }
 
     int scaledSize()
     {
-        ScaledRect e = view.viewport().scaledRect(doc.structure.extents());
+        ScaledRect e = view.viewport().scaledRect(doc.structure().extents());
         return std::max(e.top - e.bottom, e.right - e.left);
     }
 
@@ -467,8 +468,8 @@ TEST_F(RuvoViewTest, ResultsAreCalculatedOnceUntilTheStructureChanges)
         << "valid results are not calculated again; switching off never calculates";
     // The cantilever's fixed end carries the whole force and its moment.
     EXPECT_NEAR(10.0,
-                std::fabs(doc.structure.nodes[doc.structure.nodes.count - 1].reaction.y) +
-                    std::fabs(doc.structure.nodes[0].reaction.y),
+                std::fabs(doc.structure().nodes[doc.structure().nodes.count - 1].reaction.y) +
+                    std::fabs(doc.structure().nodes[0].reaction.y),
                 1e-9);
     doc.needsCalculation = true;
     view.onCommand(Command::ShowAxial);

@@ -75,8 +75,8 @@ struct PaintedFrame {
     PaintedFrame()
     {
         MakeFrame(doc.structure());
-        doc.fitOnDraw = true;
-        doc.showMoments = 1;
+        doc.requestFit();
+        doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
         view.setAttribute(Qt::WA_DontShowOnScreen);
         view.resize(1280, 900);
         view.show();

@@ -54,7 +54,7 @@ void BM_StressOpenCalculateDrawSave(benchmark::State &state)
             break;
         }
         view.resultCommand(Command::ShowMoments);
-        if (!doc.showMoments) {
+        if (!doc.display(RuvoDoc::ResultDisplay::Moments)) {
             state.SkipWithError(("calculation failed: " + error).c_str());
             break;
         }

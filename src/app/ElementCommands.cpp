@@ -156,10 +156,10 @@ bool ElementCommands::onCommand(int id)
 {
     switch (id) {
     case Command::NodeProperties:
-        nodeProperties(doc->currentNode);
+        nodeProperties(doc->currentNodePosition());
         return true;
     case Command::RodProperties:
-        rodProperties(doc->currentRod);
+        rodProperties(doc->currentRodPosition());
         return true;
     default:
         return false;
@@ -170,10 +170,10 @@ bool ElementCommands::updateCommand(int id, CommandState &state)
 {
     switch (id) {
     case Command::NodeProperties:
-        state.enabled = doc->isNode(doc->currentNode);
+        state.enabled = doc->isNode(doc->currentNodePosition());
         return true;
     case Command::RodProperties:
-        state.enabled = doc->isRod(doc->currentRod);
+        state.enabled = doc->isRod(doc->currentRodPosition());
         return true;
     default:
         return false;

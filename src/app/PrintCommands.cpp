@@ -57,11 +57,11 @@ PrintCommands::~PrintCommands() = default;
 PageDisplays PrintCommands::displays() const
 {
     PageDisplays page;
-    page.showMoments = doc->showMoments != 0;
-    page.showShear = doc->showShear != 0;
-    page.showAxial = doc->showAxial != 0;
-    page.showReactions = doc->showReactions != 0;
-    page.showDisplacements = doc->showDisplacements != 0;
+    page.showMoments = doc->display(RuvoDoc::ResultDisplay::Moments) != 0;
+    page.showShear = doc->display(RuvoDoc::ResultDisplay::Shear) != 0;
+    page.showAxial = doc->display(RuvoDoc::ResultDisplay::Axial) != 0;
+    page.showReactions = doc->display(RuvoDoc::ResultDisplay::Reactions) != 0;
+    page.showDisplacements = doc->display(RuvoDoc::ResultDisplay::Displacements) != 0;
     page.showLoads = structureView == nullptr || structureView->showLoads();
     page.showValues = structureView == nullptr || structureView->showValues();
     page.showNumbers = Settings::current().showNumbers != 0;

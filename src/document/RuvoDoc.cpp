@@ -147,6 +147,45 @@ bool RuvoDoc::anyResultShown() const
     return showMoments || showShear || showAxial || showReactions || showDisplacements;
 }
 
+int RuvoDoc::display(ResultDisplay which) const
+{
+    switch (which) {
+    case ResultDisplay::Moments:
+        return showMoments;
+    case ResultDisplay::Shear:
+        return showShear;
+    case ResultDisplay::Axial:
+        return showAxial;
+    case ResultDisplay::Reactions:
+        return showReactions;
+    case ResultDisplay::Displacements:
+        return showDisplacements;
+    }
+    return 0;
+}
+
+void RuvoDoc::setDisplay(ResultDisplay which, int shown)
+{
+    const int value = shown ? 1 : 0;
+    switch (which) {
+    case ResultDisplay::Moments:
+        showMoments = value;
+        break;
+    case ResultDisplay::Shear:
+        showShear = value;
+        break;
+    case ResultDisplay::Axial:
+        showAxial = value;
+        break;
+    case ResultDisplay::Reactions:
+        showReactions = value;
+        break;
+    case ResultDisplay::Displacements:
+        showDisplacements = value;
+        break;
+    }
+}
+
 void RuvoDoc::switchResultsOff()
 {
     showMoments = 0;

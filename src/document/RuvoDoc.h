@@ -94,6 +94,8 @@ public:
     // The element that the context menu's commands act on.
     void setCurrentNode(int node);
     void setCurrentRod(int rod);
+    int currentNodePosition() const { return currentNode; }
+    int currentRodPosition() const { return currentRod; }
     // The delete commands (Command::DeleteNode ... Command::DeleteDisplacement)
     // on currentNode or currentRod.
     void deleteCommand(int id);
@@ -103,6 +105,18 @@ public:
 
     // Asks every view to repaint; hint 0 erases the background.
     void updateAllViews(int hint = 0);
+
+    // The five result displays: 1 when shown. Setting one neither
+    // calculates nor repaints.
+    enum class ResultDisplay { Moments, Shear, Axial, Reactions, Displacements };
+    int display(ResultDisplay which) const;
+    void setDisplay(ResultDisplay which, int shown);
+
+    // The views fit the structure into the window at their next paint
+    // (after New and Open); the view says when it has.
+    bool fitRequested() const { return fitOnDraw; }
+    void requestFit() { fitOnDraw = true; }
+    void fitDone() { fitOnDraw = false; }
 
     // True when any of the five result displays is on.
     bool anyResultShown() const;
@@ -125,14 +139,6 @@ public:
     std::unique_ptr<StructureModel> undoState;
     std::unique_ptr<StructureModel> redoState;
     bool needsCalculation = true;
-    bool fitOnDraw = false;
-    int currentRod = -1;
-    int currentNode = -1;
-    int showMoments = 0;
-    int showShear = 0;
-    int showAxial = 0;
-    int showReactions = 0;
-    int showDisplacements = 0;
 
 signals:
     // Views repaint; hint 0 erases the background.
@@ -167,4 +173,12 @@ private:
     StructureModel model;
     QString path;
     bool modified = false;
+    bool fitOnDraw = false;
+    int currentRod = -1;
+    int currentNode = -1;
+    int showMoments = 0;
+    int showShear = 0;
+    int showAxial = 0;
+    int showReactions = 0;
+    int showDisplacements = 0;
 };

@@ -146,19 +146,19 @@ bool RuvoView::updateCommand(int id, CommandState &state)
         state.checked = valuesShown;
         return true;
     case Command::ShowMoments:
-        state.checked = doc != nullptr && doc->showMoments != 0;
+        state.checked = doc != nullptr && doc->display(RuvoDoc::ResultDisplay::Moments) != 0;
         return true;
     case Command::ShowShear:
-        state.checked = doc != nullptr && doc->showShear != 0;
+        state.checked = doc != nullptr && doc->display(RuvoDoc::ResultDisplay::Shear) != 0;
         return true;
     case Command::ShowAxial:
-        state.checked = doc != nullptr && doc->showAxial != 0;
+        state.checked = doc != nullptr && doc->display(RuvoDoc::ResultDisplay::Axial) != 0;
         return true;
     case Command::ShowReactions:
-        state.checked = doc != nullptr && doc->showReactions != 0;
+        state.checked = doc != nullptr && doc->display(RuvoDoc::ResultDisplay::Reactions) != 0;
         return true;
     case Command::ShowDisplacements:
-        state.checked = doc != nullptr && doc->showDisplacements != 0;
+        state.checked = doc != nullptr && doc->display(RuvoDoc::ResultDisplay::Displacements) != 0;
         return true;
     case Command::ModeFreeNode:
         state.checked = currentMode == ModeFreeNode;
@@ -199,38 +199,39 @@ void RuvoView::resultCommand(int id)
 {
     if (doc == nullptr)
         return;
-    // Moments, shear, axial forces and displacements exclude each other;
-    // the reactions combine with any of them.
-    int *group[] = {&doc->showMoments, &doc->showShear, &doc->showAxial, &doc->showDisplacements};
-    int *target = nullptr;
+    using Display = RuvoDoc::ResultDisplay;
+    Display target;
     switch (id) {
     case Command::ShowMoments:
-        target = &doc->showMoments;
+        target = Display::Moments;
         break;
     case Command::ShowShear:
-        target = &doc->showShear;
+        target = Display::Shear;
         break;
     case Command::ShowAxial:
-        target = &doc->showAxial;
+        target = Display::Axial;
         break;
     case Command::ShowDisplacements:
-        target = &doc->showDisplacements;
+        target = Display::Displacements;
         break;
     case Command::ShowReactions:
-        target = &doc->showReactions;
+        target = Display::Reactions;
         break;
     default:
         return;
     }
-    *target = *target ? 0 : 1;
-    if (target != &doc->showReactions) {
-        for (int *other : group)
+    const int shown = doc->display(target) ? 0 : 1;
+    doc->setDisplay(target, shown);
+    // Moments, shear, axial forces and displacements exclude each other;
+    // the reactions combine with any of them.
+    if (target != Display::Reactions) {
+        for (Display other : {Display::Moments, Display::Shear, Display::Axial, Display::Displacements})
             if (other != target)
-                *other = 0;
+                doc->setDisplay(other, 0);
     }
     // Only switching on calculates, and only when the results are not valid.
-    if (*target && !doc->calculate())
-        *target = 0;
+    if (shown && !doc->calculate())
+        doc->setDisplay(target, 0);
     invalidate();
 }
 
@@ -301,13 +302,13 @@ void RuvoView::paintView(QPainter &painter)
         return;
     port.prepare(DeviceRect{0, 0, size.width(), size.height()}, 1);
 
-    if (doc->fitOnDraw) {
+    if (doc->fitRequested()) {
         resetInteraction();
         loadsShown = true;
         valuesShown = true;
         port.unit = 1;
         fitAll();
-        doc->fitOnDraw = false;
+        doc->fitDone();
     } else if (!port.isMapped()) {
         fitAll();
     }
@@ -321,15 +322,15 @@ void RuvoView::paintView(QPainter &painter)
         if (loadsShown)
             drawLoads(painter, port, structure, valuesShown);
         drawStructure(painter, port, structure, settings.showNumbers != 0, true);
-        if (doc->showMoments)
+        if (doc->display(RuvoDoc::ResultDisplay::Moments))
             drawMoments(painter, port, structure, valuesShown, momentScale.reference(structure));
-        else if (doc->showShear)
+        else if (doc->display(RuvoDoc::ResultDisplay::Shear))
             drawShear(painter, port, structure, EndValueOrdinate, true, valuesShown);
-        else if (doc->showAxial)
+        else if (doc->display(RuvoDoc::ResultDisplay::Axial))
             drawAxial(painter, port, structure, EndValueOrdinate, true, valuesShown);
-        if (doc->showReactions)
+        if (doc->display(RuvoDoc::ResultDisplay::Reactions))
             drawReactions(painter, port, structure, valuesShown);
-        if (doc->showDisplacements)
+        if (doc->display(RuvoDoc::ResultDisplay::Displacements))
             drawDisplacements(painter, port, structure, valuesShown);
         drawRubberLines(painter);
         updateScrollBars();

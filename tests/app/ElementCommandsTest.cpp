@@ -210,16 +210,16 @@ TEST_F(ElementCommandsTest, DeleteCommandsActOnTheCurrentElementAndKeepAlphaAndH
     EditableStructure(doc).rods[1].alpha = 7;
     EditableStructure(doc).rods[1].height = 0.3;
 
-    doc.currentNode = 2;
+    doc.setCurrentNode(2);
     doc.onCommand(Command::DeleteForce);
     EXPECT_EQ(node(2).force, Pair(0, 0));
     EXPECT_EQ(node(2).moment, 3.0);
     doc.onCommand(Command::DeleteMoment);
     EXPECT_EQ(node(2).moment, 0.0);
-    doc.currentNode = 0;
+    doc.setCurrentNode(0);
     doc.onCommand(Command::DeleteDisplacement);
     EXPECT_EQ(node(0).displacement, Triple(0, 0, 0));
-    doc.currentRod = 1;
+    doc.setCurrentRod(1);
     doc.onCommand(Command::DeleteDistributedLoad);
     EXPECT_EQ(rod(1).load, Pair(0, 0));
     doc.onCommand(Command::DeleteTemperature);
@@ -231,15 +231,15 @@ TEST_F(ElementCommandsTest, DeleteCommandsActOnTheCurrentElementAndKeepAlphaAndH
     doc.undo();
     EXPECT_EQ(doc.structure().rods.count, 2) << "each delete is one undo step";
 
-    doc.currentNode = 2;
+    doc.setCurrentNode(2);
     doc.onCommand(Command::DeleteNode);
     EXPECT_EQ(doc.structure().nodes.count, 2);
     EXPECT_EQ(doc.structure().rods.count, 0) << "the rods at the node go with it";
 
     // A stale position (the lists have shrunk since) changes nothing.
     doc.undo();
-    doc.currentNode = 5;
-    doc.currentRod = 9;
+    doc.setCurrentNode(5);
+    doc.setCurrentRod(9);
     CommandState state;
     ASSERT_TRUE(doc.updateCommand(Command::DeleteNode, state));
     EXPECT_FALSE(state.enabled);
@@ -474,7 +474,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
         doc.undo();
         const std::string before = WriteStructure(doc.structure());
         doc.setModified(false);
-        doc.showMoments = 0;
+        doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 0);
         {
             ModalScript script;
             script.then(PressCancel);
@@ -487,7 +487,7 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
         EXPECT_FALSE(doc.isModified());
 
         ASSERT_TRUE(doc.calculate());
-        doc.showMoments = 1;
+        doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
         {
             ModalScript script;
             script.then(c.ok);
@@ -497,11 +497,11 @@ TEST_F(ElementCommandsTest, DialogCommandsTakeTheirSnapshotOnlyOnOk)
         EXPECT_TRUE(doc.canUndo());
         EXPECT_FALSE(doc.canRedo());
         EXPECT_TRUE(doc.isModified());
-        EXPECT_EQ(doc.showMoments, 1);
+        EXPECT_EQ(doc.display(RuvoDoc::ResultDisplay::Moments), 1);
         EXPECT_FALSE(doc.needsCalculation) << "the shown diagram was recalculated after the change";
         EXPECT_TRUE(reporter.messages.empty());
 
-        doc.showMoments = 0;
+        doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 0);
         doc.undo();
         EXPECT_EQ(WriteStructure(doc.structure()), before) << "one undo step brings back the structure";
         EXPECT_FALSE(doc.canUndo());
@@ -513,8 +513,8 @@ TEST_F(ElementCommandsTest, AnEditThatMakesTheStructureFailSwitchesTheDiagramOff
 {
     swayFrame();
     ASSERT_TRUE(doc.calculate());
-    doc.showMoments = 1;
-    doc.showReactions = 1;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
+    doc.setDisplay(RuvoDoc::ResultDisplay::Reactions, 1);
     doc.selectNode(2, true);
     doc.selectNode(3, true);
     ModalScript script;

@@ -314,29 +314,29 @@ TEST_F(MenuCommandsTest, ResultDisplaysCalculateAndExcludeEachOther)
     ASSERT_TRUE(doc->needsCalculation);
     const struct {
         int id;
-        int RuvoDoc::*shown;
+        RuvoDoc::ResultDisplay shown;
     } diagrams[] = {
-        {Command::ShowMoments, &RuvoDoc::showMoments},
-        {Command::ShowShear, &RuvoDoc::showShear},
-        {Command::ShowAxial, &RuvoDoc::showAxial},
-        {Command::ShowDisplacements, &RuvoDoc::showDisplacements},
+        {Command::ShowMoments, RuvoDoc::ResultDisplay::Moments},
+        {Command::ShowShear, RuvoDoc::ResultDisplay::Shear},
+        {Command::ShowAxial, RuvoDoc::ResultDisplay::Axial},
+        {Command::ShowDisplacements, RuvoDoc::ResultDisplay::Displacements},
     };
     trigger(Command::ShowReactions);
-    EXPECT_TRUE(doc->showReactions);
+    EXPECT_TRUE(doc->display(RuvoDoc::ResultDisplay::Reactions));
     EXPECT_FALSE(doc->needsCalculation) << "switching a display on calculates";
     for (const auto &diagram : diagrams) {
         SCOPED_TRACE(diagram.id);
         trigger(diagram.id);
         frame->updateActions();
         for (const auto &other : diagrams) {
-            EXPECT_EQ(doc->*other.shown != 0, other.id == diagram.id) << other.id;
+            EXPECT_EQ(doc->display(other.shown) != 0, other.id == diagram.id) << other.id;
             EXPECT_EQ(checked(other.id), other.id == diagram.id) << other.id;
         }
-        EXPECT_TRUE(doc->showReactions) << "reactions combine with any diagram";
+        EXPECT_TRUE(doc->display(RuvoDoc::ResultDisplay::Reactions)) << "reactions combine with any diagram";
         EXPECT_TRUE(checked(Command::ShowReactions));
     }
     trigger(Command::ShowDisplacements);
-    EXPECT_FALSE(doc->showDisplacements) << "the second click switches it off";
+    EXPECT_FALSE(doc->display(RuvoDoc::ResultDisplay::Displacements)) << "the second click switches it off";
     trigger(Command::ShowReactions);
     EXPECT_FALSE(doc->anyResultShown());
 }

@@ -121,8 +121,8 @@ TEST_F(PrintCommandsTest, APdfPrinterGetsOnePageWithTheShownResults)
     openExample("portal-frame.str");
     frame->view()->resultCommand(Command::ShowMoments);
     frame->view()->resultCommand(Command::ShowReactions);
-    ASSERT_TRUE(doc->showMoments);
-    ASSERT_TRUE(doc->showReactions);
+    ASSERT_TRUE(doc->display(RuvoDoc::ResultDisplay::Moments));
+    ASSERT_TRUE(doc->display(RuvoDoc::ResultDisplay::Reactions));
     selectEverything();
 
     QPrinter &printer = printing->printer();

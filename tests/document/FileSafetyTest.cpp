@@ -341,7 +341,7 @@ TEST_F(FileSafetyTest, FilesThatAreNoStructuresGiveTheReadersMessagesAndTheProgr
         // results or says once why not, and the view draws either way.
         reporter.messages.clear();
         view.resultCommand(Command::ShowMoments);
-        if (doc().showMoments) {
+        if (doc().display(RuvoDoc::ResultDisplay::Moments)) {
             EXPECT_TRUE(reporter.messages.empty());
             EXPECT_TRUE(ResultsAreFinite(doc().structure()));
         } else if (doc().structure().elementCount() > 0) {

@@ -116,14 +116,14 @@ TEST_F(RuvoDocTest, NewDocumentEmptiesTheStructureAndKeepsResultsFlagAndUndo)
     AddNode(doc, 5.0, 5.0);
     ASSERT_TRUE(doc.isModified());
     ASSERT_TRUE(doc.canUndo());
-    doc.showMoments = 1;
-    doc.showReactions = 1;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
+    doc.setDisplay(RuvoDoc::ResultDisplay::Reactions, 1);
     doc.needsCalculation = false;
 
     QSignalSpy titles(&doc, &RuvoDoc::titleChanged);
     doc.newDocument();
     EXPECT_EQ(doc.structure().elementCount(), 0);
-    EXPECT_TRUE(doc.fitOnDraw);
+    EXPECT_TRUE(doc.fitRequested());
     EXPECT_FALSE(doc.anyResultShown());
     EXPECT_FALSE(doc.isModified());
     EXPECT_FALSE(doc.needsCalculation) << "new leaves the results flag as it was";
@@ -195,8 +195,8 @@ TEST_F(RuvoDocTest, AMalformedLineIsReportedAndTheFileCountsAsOpenedWithFreshRes
     ASSERT_TRUE(WriteBytes(path, "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3\nNode0 3 1 1 1 0 0 0 0 0 0\n"));
     MakeCantilever(EditableStructure(doc));
     doc.needsCalculation = false;
-    doc.showMoments = 1;
-    doc.fitOnDraw = false;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
+    doc.fitDone();
 
     EXPECT_TRUE(doc.openFile(path));
     ASSERT_EQ(reporter.messages.size(), 1u);
@@ -206,7 +206,7 @@ TEST_F(RuvoDocTest, AMalformedLineIsReportedAndTheFileCountsAsOpenedWithFreshRes
     // The results of the old structure must not be shown for the new one.
     EXPECT_TRUE(doc.needsCalculation);
     EXPECT_FALSE(doc.anyResultShown());
-    EXPECT_TRUE(doc.fitOnDraw);
+    EXPECT_TRUE(doc.fitRequested());
     EXPECT_EQ(doc.title(), QStringLiteral("broken.str"));
     EXPECT_FALSE(doc.isModified());
 }
@@ -217,8 +217,8 @@ TEST_F(RuvoDocTest, OpeningSwitchesResultsOffAndInvalidatesThem)
     const QString path = pathOf("cantilever.str");
     ASSERT_TRUE(doc.saveFile(path));
     ASSERT_TRUE(doc.calculate());
-    doc.showShear = 1;
-    doc.showDisplacements = 1;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Shear, 1);
+    doc.setDisplay(RuvoDoc::ResultDisplay::Displacements, 1);
     ASSERT_TRUE(doc.openFile(path));
     EXPECT_TRUE(doc.needsCalculation);
     EXPECT_FALSE(doc.anyResultShown());
@@ -266,12 +266,12 @@ TEST_F(RuvoDocTest, StructureChangedRecalculatesOnlyWhileAResultIsShown)
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(updates.count(), 1);
 
-    doc.showMoments = 1;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
     doc.structureChanged();
     ASSERT_EQ(messages.count(), 1);
     EXPECT_TRUE(messages.at(0).at(0).toString().startsWith(QStringLiteral("Время расчета:")));
     EXPECT_FALSE(doc.needsCalculation);
-    EXPECT_EQ(doc.showMoments, 1);
+    EXPECT_EQ(doc.display(RuvoDoc::ResultDisplay::Moments), 1);
     EXPECT_TRUE(reporter.messages.empty());
 }
 
@@ -287,13 +287,13 @@ TEST_F(RuvoDocTest, CalculateRunsOnceUntilTheNextChange)
     EXPECT_NEAR(doc.structure().nodes[support].reaction.y, 10.0, 1e-9) << "results are in the nodes";
 
     // Saving neither invalidates the results nor switches displays.
-    doc.showReactions = 1;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Reactions, 1);
     ASSERT_TRUE(doc.saveFile(pathOf("saved.str")));
     EXPECT_FALSE(doc.needsCalculation);
-    EXPECT_EQ(doc.showReactions, 1);
+    EXPECT_EQ(doc.display(RuvoDoc::ResultDisplay::Reactions), 1);
 
     EditableStructure(doc).nodes[FindNode(EditableStructure(doc), true)].force = Pair(0.0, -20.0);
-    doc.showReactions = 0;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Reactions, 0);
     doc.structureChanged();
     EXPECT_EQ(messages.count(), 1);
     EXPECT_TRUE(doc.calculate());
@@ -304,8 +304,8 @@ TEST_F(RuvoDocTest, AFailedCalculationSwitchesEveryResultOff)
 {
     MakeFloatingRod(EditableStructure(doc));
     QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
-    doc.showMoments = 1;
-    doc.showReactions = 1;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
+    doc.setDisplay(RuvoDoc::ResultDisplay::Reactions, 1);
     EXPECT_FALSE(doc.calculate());
     EXPECT_FALSE(doc.anyResultShown());
     EXPECT_TRUE(doc.needsCalculation);
@@ -314,7 +314,7 @@ TEST_F(RuvoDocTest, AFailedCalculationSwitchesEveryResultOff)
     EXPECT_EQ(reporter.messages[0].headline, "Отсутствуют опорные узлы/стержни!");
 
     // An edit while a diagram is shown tries again and switches it off again.
-    doc.showDisplacements = 1;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Displacements, 1);
     doc.structureChanged();
     EXPECT_FALSE(doc.anyResultShown());
     EXPECT_EQ(reporter.messages.size(), 2u);
@@ -360,7 +360,7 @@ TEST_F(RuvoDocTest, UndoWhileADiagramIsShownRecalculatesAtOnce)
     doc.saveUndoState();
     EditableStructure(doc).nodes[FindNode(EditableStructure(doc), true)].force = Pair(0.0, -30.0);
     doc.structureChanged();
-    doc.showMoments = 1;
+    doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
     QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
     doc.undo();
     EXPECT_EQ(messages.count(), 1);

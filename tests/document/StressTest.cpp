@@ -71,7 +71,7 @@ TEST(StressTest, ALargeFrameOpensCalculatesDrawsAndSaves)
     // The moment diagram calculates.
     view.resultCommand(Command::ShowMoments);
     ASSERT_TRUE(reporter.messages.empty()) << reporter.messages.front().headline;
-    ASSERT_TRUE(doc.showMoments);
+    ASSERT_TRUE(doc.display(RuvoDoc::ResultDisplay::Moments));
     EXPECT_FALSE(doc.needsCalculation);
     EXPECT_EQ(doc.structure().nodes.count, nodes);
     EXPECT_EQ(doc.structure().rods.count, rods);

@@ -461,7 +461,7 @@ TEST_F(EditingModesTest, APendingRodOrDragEndsWhenItsNodesChangePosition)
     mode(Command::ModeRod);
     click(at(4, 3)); // anchored on node 3
     ASSERT_TRUE(view.isRodStarted());
-    doc.currentNode = 0;
+    doc.setCurrentNode(0);
     doc.onCommand(Command::DeleteNode); // node 3 is now node 2
     EXPECT_FALSE(view.isRodStarted());
     click(at(0, 3));
@@ -527,7 +527,7 @@ TEST_F(EditingModesTest, TheContextMenuOffersAndGreysTheElementCommands)
     EXPECT_EQ(ids(onNode.get()), expected);
     EXPECT_EQ(onNode->defaultAction()->data().toInt(), Command::NodeProperties);
     EXPECT_EQ(onNode->actions()[0]->text(), QStringLiteral("Свойства узла..."));
-    EXPECT_EQ(doc.currentNode, 2);
+    EXPECT_EQ(doc.currentNodePosition(), 2);
 
     std::unique_ptr<QMenu> onRod(view.createContextMenu(view.viewport().toLogical(2, 3)));
     expected = {{Command::RodProperties, true},      {0, true},
@@ -536,7 +536,7 @@ TEST_F(EditingModesTest, TheContextMenuOffersAndGreysTheElementCommands)
     expected.insert(expected.end(), view_items.begin(), view_items.end());
     EXPECT_EQ(ids(onRod.get()), expected);
     EXPECT_EQ(onRod->defaultAction()->data().toInt(), Command::RodProperties);
-    EXPECT_EQ(doc.currentRod, 1);
+    EXPECT_EQ(doc.currentRodPosition(), 1);
 
     // Each delete-load item is greyed exactly while its load is absent.
     auto enabledOf = [&ids](QMenu *menu, int id) {

@@ -78,7 +78,7 @@ protected:
     {
         EditableStructure(doc) = structure;
         doc.needsCalculation = true;
-        doc.fitOnDraw = true;
+        doc.requestFit();
     }
 
     int scaledSize()
@@ -162,7 +162,7 @@ TEST_F(RuvoViewTest, FirstPaintFitsTheStructureWithATwentyPercentMargin)
         ExpectClose(c.expected.bottom, port.originY, std::string(c.name) + ": bottom");
         ExpectClose(std::min(w / Width(c.expected), h / Height(c.expected)), port.scale,
                     std::string(c.name) + ": scale");
-        EXPECT_FALSE(doc.fitOnDraw) << c.name;
+        EXPECT_FALSE(doc.fitRequested()) << c.name;
     }
 }
 
@@ -385,7 +385,7 @@ TEST_F(RuvoViewTest, PaintShowsLoadsStructureAndSelectionAsSwitched)
     view.onCommand(Command::ShowValues);
     EXPECT_FALSE(checked(Command::ShowValues));
     // A new or loaded structure shows loads and values again.
-    doc.fitOnDraw = true;
+    doc.requestFit();
     paint();
     EXPECT_TRUE(view.showLoads());
     EXPECT_TRUE(view.showValues());
@@ -400,7 +400,7 @@ TEST_F(RuvoViewTest, MomentDiagramOfACalculatedBeamLiesBelowIt)
     view.onCommand(Command::ShowMoments);
     ASSERT_TRUE(reporter.messages.empty())
         << reporter.messages[0].headline << " " << reporter.messages[0].reason;
-    ASSERT_EQ(1, doc.showMoments) << "the beam calculates";
+    ASSERT_EQ(1, doc.display(RuvoDoc::ResultDisplay::Moments)) << "the beam calculates";
     view.onCommand(Command::ShowValues); // labels off: only the diagram's own pixels
     QImage image = paint();
     LogicalPoint middle = view.viewport().toLogical(2, 0);
@@ -440,11 +440,11 @@ TEST_F(RuvoViewTest, DiagramSwitchesExcludeEachOtherAndReactionsCombine)
     for (const Step &s : steps) {
         view.onCommand(s.command);
         ++n;
-        EXPECT_EQ(s.moments, doc.showMoments) << "step " << n;
-        EXPECT_EQ(s.shear, doc.showShear) << "step " << n;
-        EXPECT_EQ(s.axial, doc.showAxial) << "step " << n;
-        EXPECT_EQ(s.displacements, doc.showDisplacements) << "step " << n;
-        EXPECT_EQ(s.reactions, doc.showReactions) << "step " << n;
+        EXPECT_EQ(s.moments, doc.display(RuvoDoc::ResultDisplay::Moments)) << "step " << n;
+        EXPECT_EQ(s.shear, doc.display(RuvoDoc::ResultDisplay::Shear)) << "step " << n;
+        EXPECT_EQ(s.axial, doc.display(RuvoDoc::ResultDisplay::Axial)) << "step " << n;
+        EXPECT_EQ(s.displacements, doc.display(RuvoDoc::ResultDisplay::Displacements)) << "step " << n;
+        EXPECT_EQ(s.reactions, doc.display(RuvoDoc::ResultDisplay::Reactions)) << "step " << n;
         EXPECT_EQ(s.moments != 0, checked(Command::ShowMoments)) << "step " << n;
         EXPECT_EQ(s.reactions != 0, checked(Command::ShowReactions)) << "step " << n;
         paint();
@@ -576,10 +576,12 @@ TEST_F(RuvoViewTest, PaintFinishesOnHugeAndInvalidValues)
     Settings::current().showNumbers = 1;
     Settings::current().gridStep = 1e-12;
     setStructure(wild);
-    for (int *display : {&doc.showMoments, &doc.showShear, &doc.showAxial, &doc.showDisplacements}) {
-        doc.showMoments = doc.showShear = doc.showAxial = doc.showDisplacements = 0;
-        *display = 1;
-        doc.showReactions = 1;
+    using Display = RuvoDoc::ResultDisplay;
+    for (Display display : {Display::Moments, Display::Shear, Display::Axial, Display::Displacements}) {
+        for (Display other : {Display::Moments, Display::Shear, Display::Axial, Display::Displacements})
+            doc.setDisplay(other, 0);
+        doc.setDisplay(display, 1);
+        doc.setDisplay(RuvoDoc::ResultDisplay::Reactions, 1);
         paint();
         for (int i = 0; i < 40; ++i)
             view.onCommand(Command::ZoomIn);

@@ -7,6 +7,7 @@
 
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
+#include "support/DocumentAccess.h"
 #include "view/GridDrawing.h"
 #include "view/ResultDrawing.h"
 #include "view/RuvoView.h"
@@ -74,7 +75,7 @@ void MakeFrame(StructureModel &structure)
 struct PaintedFrame {
     PaintedFrame()
     {
-        MakeFrame(doc.structure());
+        MakeFrame(EditableStructure(doc));
         doc.requestFit();
         doc.setDisplay(RuvoDoc::ResultDisplay::Moments, 1);
         view.setAttribute(Qt::WA_DontShowOnScreen);
@@ -113,7 +114,7 @@ void BM_PaintViewAfterChange(benchmark::State &state)
     double nudge = 0.0;
     for (auto _ : state) {
         nudge += 1e-6;
-        frame.doc.structure().rods[0].resultM.x = 1000.0 + nudge;
+        EditableStructure(frame.doc).rods[0].resultM.x = 1000.0 + nudge;
         frame.paint();
     }
 }

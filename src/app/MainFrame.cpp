@@ -34,9 +34,9 @@ namespace {
 constexpr int ReadyMessage = 57345;     // "Готов"
 constexpr int CoordinatePaneWidth = 60; // pixels
 constexpr int IndicatorPaneWidth = 40;  // pixels
-// The framework refreshes tool bars when idle; state that changes without a
-// command (a mode left with Escape) shows up within this time.
-constexpr int IdleUpdateInterval = 500; // ms
+// The lock keys can change while another window has the focus, and no
+// signal tells: their indicators are read this often.
+constexpr int LockPollInterval = 500; // ms
 
 constexpr int Separator = 0;
 
@@ -130,9 +130,17 @@ MainFrame::MainFrame(QWidget *parent)
         static_cast<QAbstractScrollArea *>(structureView)->viewport()->update();
     });
 
-    auto *idle = new QTimer(this);
-    connect(idle, &QTimer::timeout, this, &MainFrame::updateActions);
-    idle->start(IdleUpdateInterval);
+    // The states of the commands follow the signals of the document, the
+    // view and the application object.
+    connect(doc, &RuvoDoc::positionsChanged, this, &MainFrame::updateActions);
+    connect(structureView, &RuvoView::commandStatesChanged, this, &MainFrame::updateActions);
+    connect(app, &RuvoApp::repaintRequested, this, &MainFrame::updateActions);
+    connect(mainBar, &QToolBar::visibilityChanged, this, &MainFrame::updateActions);
+    updateActions();
+
+    auto *locks = new QTimer(this);
+    connect(locks, &QTimer::timeout, this, &MainFrame::updateLockPanes);
+    locks->start(LockPollInterval);
 
     restorePlacement();
     {
@@ -321,6 +329,11 @@ void MainFrame::updateActions()
         }
     });
 
+    updateLockPanes();
+}
+
+void MainFrame::updateLockPanes()
+{
     if (const std::optional<KeyLockState> locks = QueryKeyLocks()) {
         lockPanes[0]->setEnabled(locks->caps);
         lockPanes[1]->setEnabled(locks->num);

@@ -50,7 +50,9 @@ public:
     // Hands a command to the first target that handles it; exceptions reach
     // the error box. False when nobody handles it.
     bool routeCommand(int id);
-    // Asks the targets for the enabled and checked state of every action.
+    // Asks the targets for the enabled and checked state of every action;
+    // runs after every command and on the signals of the document, the
+    // view and the application object.
     void updateActions();
     // A target consulted after the application object and before the frame.
     void addCommandTarget(CommandTarget *target);
@@ -96,6 +98,8 @@ private:
     QToolBar *createToolBar(const QString &title, const QString &name, const std::vector<int> &ids);
     QMenu *addCommandMenu(QMenu *menu, const std::vector<int> &ids);
     void restorePlacement();
+    // The caps, num and scroll lock indicators of the status bar.
+    void updateLockPanes();
     void updateTitle();
     void updateRecentFileActions();
     void storeRecentFiles();

@@ -65,6 +65,9 @@ RuvoView::~RuvoView() = default;
 void RuvoView::invalidate()
 {
     canvas()->update();
+    // Every change of the view's state (mode, zoom, display switches) ends
+    // here: the menus and tool bars show it.
+    emit commandStatesChanged();
 }
 
 void RuvoView::resetInteraction()

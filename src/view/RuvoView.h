@@ -93,6 +93,8 @@ signals:
     void statusMessage(const QString &text);
     // Snapped world coordinates of the mouse for panes 1 and 2.
     void coordinatesChanged(const QString &x, const QString &y);
+    // The enabled or checked state of a command may have changed.
+    void commandStatesChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

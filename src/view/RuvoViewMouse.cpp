@@ -111,6 +111,7 @@ void RuvoView::modeCommand(int id)
     }
     currentMode = mode;
     setModeCursor(mode);
+    emit commandStatesChanged();
 }
 
 void RuvoView::cancelPendingActions()

@@ -415,6 +415,26 @@ TEST_F(MenuCommandsTest, SelectionUndoAndRedo)
     EXPECT_EQ(doc->structure().nodes.count, 5);
 }
 
+TEST_F(MenuCommandsTest, StatesFollowChangesMadeOutsideTheMenus)
+{
+    // No command and no explicit update: the signals of the document and
+    // the view bring the actions up to date at once.
+    QAction *undo = frame->action(Command::EditUndo);
+    ASSERT_FALSE(undo->isEnabled());
+    doc->addNode(9.0, 0.0, false); // as a click of the view adds it
+    EXPECT_TRUE(undo->isEnabled());
+    doc->undo();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(frame->action(Command::EditRedo)->isEnabled());
+
+    QAction *loads = frame->action(Command::ShowLoads);
+    ASSERT_TRUE(loads->isChecked());
+    frame->view()->onCommand(Command::ShowLoads); // not through the action
+    EXPECT_FALSE(loads->isChecked());
+    frame->view()->onCommand(Command::ModeRod);
+    EXPECT_TRUE(frame->action(Command::ModeRod)->isChecked());
+}
+
 TEST_F(MenuCommandsTest, HelpTutorialAndTheWebPage)
 {
     trigger(Command::HelpContents);

@@ -82,14 +82,14 @@ StructureReadResult ReadStructure(StructureModel &model, std::string_view text)
         if (startsWith(line, "Node")) {
             Node node(0);
             if (!node.read(line.c_str() + 4)) {
-                result = {false, NodeReadError, lineNumber};
+                result = {false, NodeReadError, lineNumber, {}};
                 break;
             }
             nodes.push_back(node);
         } else if (startsWith(line, "Rod")) {
             Rod rod(0, 0, 0);
             if (!rod.read(line.c_str() + 3)) {
-                result = {false, RodReadError, lineNumber};
+                result = {false, RodReadError, lineNumber, {}};
                 break;
             }
             rods.push_back(rod);
@@ -129,7 +129,7 @@ StructureReadResult ReadStructure(StructureModel &model, std::string_view text)
         if (result.messageId != RodReadError)
             messages.push_back(RodReadError);
         if (result.ok)
-            result = {false, RodReadError, firstDroppedLine};
+            result = {false, RodReadError, firstDroppedLine, {}};
     }
 
     // Numbers below 1 cannot be shown: then the whole list is numbered anew

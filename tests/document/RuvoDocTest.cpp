@@ -4,7 +4,7 @@
 #include "document/RuvoDoc.h"
 
 #include "document/CommandIds.h"
-#include "dialogs/GuiTestSupport.h"
+#include "support/RecordingReporter.h"
 #include "fixtures/FilesAndPixels.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"

@@ -2,7 +2,7 @@
 // enabling of the commands, and what new and open keep.
 
 #include "document/CommandIds.h"
-#include "dialogs/GuiTestSupport.h"
+#include "support/RecordingReporter.h"
 #include "document/RuvoDoc.h"
 #include "support/DocumentAccess.h"
 

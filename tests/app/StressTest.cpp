@@ -6,7 +6,7 @@
 #include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/SettingsStore.h"
-#include "dialogs/GuiTestSupport.h"
+#include "support/RecordingReporter.h"
 #include "document/RuvoDoc.h"
 #include "fixtures/FilesAndPixels.h"
 #include "fixtures/RigidFrame.h"

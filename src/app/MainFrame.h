@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/CommandTarget.h"
 #include "app/RecentFiles.h"
+#include "document/CommandTarget.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,10 +1,10 @@
 // The file commands of the main frame: new, open, save, save as, the recent
 // files, the "Save changes" prompt and the window placement.
 
-#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "app/PrintCommands.h"
 
-#include "document/CommandIds.h"
 #include "dialogs/ErrorBox.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"

@@ -6,9 +6,9 @@
 #include "dialogs/LogDialog.h"
 #include "dialogs/ResultsDialog.h"
 #include "dialogs/StatisticsDialog.h"
-#include "engine/ResultsReport.h"
 #include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
+#include "engine/ResultsReport.h"
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
 

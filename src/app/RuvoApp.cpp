@@ -1,11 +1,11 @@
 #include "app/RuvoApp.h"
 
-#include "document/CommandIds.h"
 #include "app/SettingsStore.h"
-#include "dialogs/ShowHelp.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/OptionsDialog.h"
+#include "dialogs/ShowHelp.h"
 #include "dialogs/SupportDialog.h"
+#include "document/CommandIds.h"
 #include "model/Settings.h"
 
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
 #include "dialogs/FieldDialog.h"
 
-#include "dialogs/ShowHelp.h"
 #include "dialogs/ModalRunner.h"
 #include "dialogs/NumberField.h"
+#include "dialogs/ShowHelp.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-
 #include <vector>
 
 // Outcome of reading a structure file. On an error the elements read before

@@ -2,7 +2,6 @@
 // nothing on Cancel), About, technical support, the debug-mode key, and
 // every menu command owned by some part of the program.
 
-#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/MainFrameFixture.h"
 #include "app/RuvoApp.h"
@@ -12,6 +11,7 @@
 #include "dialogs/NumberField.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/SupportDialog.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 

@@ -3,6 +3,7 @@
 // property dialogs, each with its snapshot after OK and nothing on Cancel.
 
 #include "app/ElementCommands.h"
+
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/ModalScript.h"
 #include "dialogs/MultiNodeDialog.h"
@@ -12,8 +13,8 @@
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"
-#include "support/SettingsRestorer.h"
 #include "support/DocumentAccess.h"
+#include "support/SettingsRestorer.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

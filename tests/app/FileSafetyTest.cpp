@@ -5,16 +5,16 @@
 // numbers) give the reader's messages and leave a program that draws,
 // calculates, saves and opens the next file.
 
-#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "fixtures/FilesAndPixels.h"
 #include "model/Settings.h"
-#include "view/RuvoView.h"
 #include "support/DocumentAccess.h"
+#include "view/RuvoView.h"
 
 #include <QAbstractButton>
 #include <QAction>

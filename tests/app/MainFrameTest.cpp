@@ -4,17 +4,17 @@
 
 #include "app/MainFrame.h"
 
-#include "document/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/ExceptionGuard.h"
 #include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "model/MathException.h"
 #include "model/Settings.h"
-#include "view/RuvoView.h"
 #include "support/DocumentAccess.h"
+#include "view/RuvoView.h"
 
 #include <QAbstractButton>
 #include <QAction>

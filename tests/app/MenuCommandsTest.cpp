@@ -2,16 +2,16 @@
 // key as the menu shows it, its status prompt, its checked state, and what
 // triggering it does on a small structure.
 
-#include "document/CommandIds.h"
-#include "dialogs/HelpWindow.h"
 #include "app/MainFrame.h"
 #include "app/RuvoApp.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
+#include "dialogs/HelpWindow.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
-#include "view/RuvoView.h"
 #include "support/DocumentAccess.h"
+#include "view/RuvoView.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -5,17 +5,17 @@
 
 #include "app/PrintCommands.h"
 
-#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"
 #include "dialogs/GuiTestSupport.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
+#include "support/DocumentAccess.h"
 #include "view/DrawingPalette.h"
 #include "view/PageExport.h"
 #include "view/RuvoView.h"
-#include "support/DocumentAccess.h"
 
 #include <QAction>
 #include <QComboBox>

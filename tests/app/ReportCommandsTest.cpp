@@ -2,6 +2,7 @@
 // and the calculation log, each in its dialog.
 
 #include "app/ReportCommands.h"
+
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/LogDialog.h"
 #include "dialogs/ResultsDialog.h"

@@ -3,15 +3,15 @@
 // it: opened from a file, calculated for the moment diagram, drawn, saved
 // and opened again. Correctness only; bench/gui/StressBench.cpp times it.
 
-#include "document/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/SettingsStore.h"
-#include "support/RecordingReporter.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "fixtures/FilesAndPixels.h"
 #include "fixtures/RigidFrame.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"
+#include "support/RecordingReporter.h"
 #include "view/RuvoView.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // The error box, the results and log windows and the statistics box.
 
-#include "dialogs/HelpWindow.h"
 #include "dialogs/ErrorBox.h"
 #include "dialogs/GuiTestSupport.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/LogDialog.h"
 #include "dialogs/ResultsDialog.h"
 #include "dialogs/StatisticsDialog.h"

@@ -3,8 +3,8 @@
 
 #include "dialogs/OptionsDialog.h"
 
-#include "dialogs/HelpWindow.h"
 #include "dialogs/GuiTestSupport.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/NumberField.h"
 #include "model/Settings.h"
 

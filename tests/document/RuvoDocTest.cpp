@@ -4,11 +4,11 @@
 #include "document/RuvoDoc.h"
 
 #include "document/CommandIds.h"
-#include "support/RecordingReporter.h"
 #include "fixtures/FilesAndPixels.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
 #include "support/DocumentAccess.h"
+#include "support/RecordingReporter.h"
 
 #include <QDialog>
 #include <QDir>

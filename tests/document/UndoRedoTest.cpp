@@ -2,9 +2,9 @@
 // enabling of the commands, and what new and open keep.
 
 #include "document/CommandIds.h"
-#include "support/RecordingReporter.h"
 #include "document/RuvoDoc.h"
 #include "support/DocumentAccess.h"
+#include "support/RecordingReporter.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

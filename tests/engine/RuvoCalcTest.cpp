@@ -1,8 +1,8 @@
 // The command-line calculator run as a process: its report, its options,
 // its exit status and messages for every kind of failure.
 
-#include "engine/ResultsReport.h"
 #include "engine/KnownAnswerSupport.h"
+#include "engine/ResultsReport.h"
 #include "model/StructureFile.h"
 
 #include <algorithm>

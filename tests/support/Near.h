@@ -1,19 +1,15 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <sstream>
 
 // How far a value may lie from the expected one. A plain number is an
 // absolute tolerance; Relative and Scale make it grow with the values.
 struct Tolerance {
     Tolerance(double absolute) : absolute(absolute) {}
-    double of(double expected) const
-    {
-        return absolute + relative * std::max(std::fabs(expected), floor);
-    }
+    double of(double expected) const { return absolute + relative * std::max(std::fabs(expected), floor); }
 
     double absolute = 0.0;
     double relative = 0.0;

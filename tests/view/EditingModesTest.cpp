@@ -2,19 +2,19 @@
 // on the view: drawing nodes and rods, loads by mode, dragging, selection,
 // the context menu, rubber lines, cursors, tool tips and the status bar.
 
-#include "document/CommandIds.h"
 #include "app/ElementCommands.h"
 #include "app/MainFrame.h"
 #include "dialogs/GuiTestSupport.h"
 #include "dialogs/ModalScript.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"
 #include "numeric/Messages.h"
+#include "support/DocumentAccess.h"
+#include "support/SettingsRestorer.h"
 #include "view/CursorHotspots.h"
 #include "view/RuvoView.h"
-#include "support/SettingsRestorer.h"
-#include "support/DocumentAccess.h"
 
 #include <QAction>
 #include <QApplication>

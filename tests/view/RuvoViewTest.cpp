@@ -5,11 +5,10 @@
 #include "view/RuvoView.h"
 
 #include "app/RuvoApp.h"
-
 #include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
-#include "view/ViewTestSupport.h"
 #include "support/DocumentAccess.h"
+#include "view/ViewTestSupport.h"
 
 #include <QApplication>
 #include <QScrollBar>

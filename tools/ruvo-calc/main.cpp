@@ -7,8 +7,8 @@
 // 3 the page could not be written.
 
 #include "PageOutput.h"
-#include "engine/ResultsReport.h"
 #include "engine/Calculate.h"
+#include "engine/ResultsReport.h"
 #include "model/Settings.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"

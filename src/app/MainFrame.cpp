@@ -152,7 +152,11 @@ MainFrame::MainFrame(QWidget *parent)
     updateActions();
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame()
+{
+    // The view, a child widget, outlives the element commands by a moment.
+    structureView->setElementEditor(nullptr);
+}
 
 void MainFrame::createActions()
 {

@@ -22,6 +22,7 @@ namespace {
 // Message ids of the string table.
 constexpr int CalculationTimeMessage = 50104; // "Время расчета: %10.5g секунд"
 constexpr int FileOpenErrorMessage = 50218; // "Ошибка открытия файла!\tФайл %s не может быть открыт"
+constexpr int ReadyMessage = 57345;         // "Готов"
 
 // Shows the wait cursor for as long as the object lives, also when a
 // calculation leaves by an exception.
@@ -54,9 +55,11 @@ RuvoDoc::~RuvoDoc() = default;
 
 void RuvoDoc::newDocument()
 {
-    // The results flag, the undo and redo states and the current positions
-    // stay as they are: undo still offers the last edit of the old structure.
+    // The results flag and the current positions stay as they are. The undo
+    // and redo snapshots belong to the old structure: kept, undo would bring
+    // it back under the new title and a save would write it there.
     model.clear();
+    forgetHistory();
     emit positionsChanged();
     fitOnDraw = true;
     switchResultsOff();
@@ -86,6 +89,7 @@ bool RuvoDoc::openFile(const QString &filePath)
     // one) is a new structure: its old results and displays must not be
     // shown for it, so the hand-over happens after a reported error too.
     needsCalculation = true;
+    forgetHistory();
     emit positionsChanged();
     fitOnDraw = true;
     switchResultsOff();
@@ -248,6 +252,16 @@ void RuvoDoc::saveUndoState()
     if (!redoState)
         redoState = std::make_unique<StructureModel>();
     redoState->clear();
+}
+
+void RuvoDoc::forgetHistory()
+{
+    if (undoState)
+        undoState->clear();
+    if (redoState)
+        redoState->clear();
+    // The time of the last calculation was that of the old structure.
+    emit statusMessage(QString::fromUtf8(LoadString(ReadyMessage)));
 }
 
 bool RuvoDoc::canUndo() const

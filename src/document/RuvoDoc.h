@@ -45,6 +45,9 @@ public:
     bool canRedo() const;
     void undo();
     void redo();
+    // Empties both snapshots and the calculation time of the status bar: a
+    // new or opened structure starts without history.
+    void forgetHistory();
 
     // Selection, without an undo step and without a view update of its own.
     void deselectAll();

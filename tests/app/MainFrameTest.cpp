@@ -30,6 +30,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 #include <new>
 
@@ -439,6 +440,81 @@ TEST_F(MainFrameTest, AModifiedStructureIsOnlyReplacedAfterTheSavePrompt)
         EXPECT_TRUE(cancel.seen());
         EXPECT_TRUE(frame->isVisible());
     }
+}
+
+// Undo after opening another file brought the first structure back under
+// the new file's title, and Ctrl+S then wrote it over that file.
+TEST_F(MainFrameTest, UndoAfterOpeningAFileCannotOverwriteItWithTheOldStructure)
+{
+    RuvoDoc source;
+    source.structure.addNode(0.0, 0.0, false);
+    source.structure.addNode(0.0, 3.0, true);
+    source.structure.addRod(0, 1);
+    ASSERT_TRUE(source.saveFile(pathOf("p.str")));
+    ASSERT_TRUE(source.saveFile(pathOf("first.str")));
+    QFile original(pathOf("p.str"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    original.close();
+
+    auto openThenUndoAndSave = [&](const std::function<void()> &open, const char *how) {
+        SCOPED_TRACE(how);
+        ASSERT_TRUE(frame->openFile(pathOf("first.str")));
+        addNode(7.0, 7.0);
+        addNode(8.0, 8.0);
+        emit frame->document()->statusMessage(QStringLiteral("Время расчета:   0.00012 секунд"));
+        {
+            PromptAnswer no(QMessageBox::No);
+            open();
+            EXPECT_TRUE(no.seen());
+        }
+        ASSERT_EQ(frame->document()->filePath(), pathOf("p.str"));
+        frame->updateActions();
+        EXPECT_FALSE(enabled(Command::EditUndo));
+        EXPECT_FALSE(enabled(Command::EditRedo));
+        EXPECT_EQ(frame->statusText(), QStringLiteral("Готов")) << "the old calculation time is gone";
+        QTest::keyClick(frame.get(), Qt::Key_Z, Qt::ControlModifier);
+        frame->action(Command::EditUndo)->trigger();
+        frame->document()->undo();
+        EXPECT_EQ(frame->document()->structure.nodes.count, 2);
+        EXPECT_FALSE(frame->document()->isModified());
+        frame->action(Command::FileSave)->trigger();
+        QFile written(pathOf("p.str"));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), bytes);
+    };
+    openThenUndoAndSave([&] { frame->openFile(pathOf("p.str")); }, "Open");
+    openThenUndoAndSave(
+        [&] {
+            ASSERT_EQ(frame->recentFiles().files().value(1), pathOf("p.str"));
+            frame->action(Command::FileMru1 + 1)->trigger();
+        },
+        "recent file");
+    openThenUndoAndSave(
+        [&] {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(pathOf("p.str"))});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(frame.get(), &enter);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(frame.get(), &drop);
+            for (int i = 0; i < 100 && frame->document()->filePath() != pathOf("p.str"); ++i)
+                QTest::qWait(10);
+        },
+        "dropped file");
+
+    // New: Ctrl+Z in the empty structure brings nothing back.
+    addNode(9.0, 9.0);
+    addNode(10.0, 10.0);
+    {
+        PromptAnswer no(QMessageBox::No);
+        EXPECT_TRUE(frame->newFile());
+    }
+    frame->updateActions();
+    EXPECT_FALSE(enabled(Command::EditUndo));
+    EXPECT_FALSE(enabled(Command::EditRedo));
+    frame->document()->undo();
+    EXPECT_EQ(frame->document()->structure.nodes.count, 0);
 }
 
 TEST_F(MainFrameTest, OpenedAndSavedFilesEnterTheRecentListAndMissingOnesLeaveIt)

@@ -107,7 +107,7 @@ protected:
     RuvoDoc doc;
 };
 
-TEST_F(RuvoDocTest, NewDocumentEmptiesTheStructureAndKeepsResultsFlagAndUndo)
+TEST_F(RuvoDocTest, NewDocumentEmptiesTheStructureKeepsTheResultsFlagAndForgetsUndo)
 {
     EXPECT_EQ(doc.title(), QStringLiteral("Новая Конструкция"));
     EXPECT_FALSE(doc.isModified());
@@ -127,7 +127,7 @@ TEST_F(RuvoDocTest, NewDocumentEmptiesTheStructureAndKeepsResultsFlagAndUndo)
     EXPECT_FALSE(doc.anyResultShown());
     EXPECT_FALSE(doc.isModified());
     EXPECT_FALSE(doc.needsCalculation) << "new leaves the results flag as it was";
-    EXPECT_TRUE(doc.canUndo()) << "undo still offers the last edit of the old structure";
+    EXPECT_FALSE(doc.canUndo()) << "the old structure's snapshot is gone";
     ASSERT_EQ(titles.count(), 1);
     EXPECT_EQ(titles.at(0).at(0).toString(), QStringLiteral("Новая Конструкция"));
 }

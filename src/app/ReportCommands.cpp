@@ -43,15 +43,17 @@ void ReportCommands::showStatistics()
 void ReportCommands::showLog()
 {
     QFile file(QString::fromStdString(LogFilePath()));
+    // A message about the log is not written into it: the next look at the
+    // log would show only that message.
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportMessage(LogMissingMessage);
+        ShowMessage(LogMissingMessage);
         return;
     }
     QString text;
     try {
         const QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError) {
-            ReportMessage(LogMissingMessage);
+            ShowMessage(LogMissingMessage);
             return;
         }
         // The log is ASCII with the UTF-8 texts of reported errors.

@@ -1,7 +1,9 @@
 #include "engine/Calculate.h"
 
 #include "engine/Calculation.h"
+#include "engine/InputCheck.h"
 #include "engine/Preparation.h"
+#include "engine/ResultNoise.h"
 #include "model/MathException.h"
 #include "model/Settings.h"
 
@@ -29,6 +31,11 @@ template <typename Step> bool guarded(const char *name, Step step)
 
 bool Calculate(StructureModel &structure, double &time)
 {
+    // Values the arithmetic of the method cannot carry are refused before
+    // anything is changed, with the element and the field named.
+    if (!CheckInputMagnitudes(structure))
+        return false;
+
     // The replacements and the reordering always succeed on a structure that
     // can be checked; their results are not tested.
     bool prepared = guarded("ReplaceSupportHinges",
@@ -62,5 +69,8 @@ bool Calculate(StructureModel &structure, double &time)
         guarded("RestoreHinges", [&] { return RestoreHinges(structure); });
         guarded("RestoreMovingJoints", [&] { return RestoreMovingJoints(structure); });
     }
+    // Once, on the results the user sees (service results folded in).
+    if (result)
+        CleanResultNoise(structure);
     return result;
 }

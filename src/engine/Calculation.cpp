@@ -59,7 +59,8 @@ Calculation::Calculation(StructureModel &structure) : structure(structure) {}
 void Calculation::ReportMathException(const char *what, const char *step)
 {
     char text[1024];
-    std::snprintf(text, sizeof text, LoadString(mathErrorMessage), what, step);
+    // "... в функции <step>:\n<what> ..."
+    std::snprintf(text, sizeof text, LoadString(mathErrorMessage), step, what);
     ReportError("%s", text);
 }
 

@@ -1,5 +1,6 @@
 #include "engine/Calculation.h"
 #include "engine/CalculationKernels.h"
+#include "engine/MechanismReport.h"
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
 
@@ -16,7 +17,6 @@ namespace {
 
 constexpr int zeroPivotMessage = 50206;
 constexpr int unsolvableMessage = 50207;
-constexpr int mechanismMessage = 50213;
 
 // An element of at most this fraction of its row's largest element in A1 is
 // a zero of the topology: with inclined rods, exact zeros come out of the
@@ -175,7 +175,7 @@ bool Calculation::SolveMainEquation()
     if (!inverted) {
         LogPrintf("Trying generic inversion...\n");
         if (!InvertWellConditioned(A11_1)) {
-            ReportMessage(mechanismMessage);
+            ReportMechanism(structure);
             return false;
         }
         LogPrintf("GENERIC ALGORITHM SUCCEEDED!\n");

@@ -1,6 +1,7 @@
 #include "engine/ResultsReport.h"
 
 #include "model/CLocale.h"
+#include "model/SpanExtreme.h"
 #include "numeric/Messages.h"
 
 #include <cstdarg>
@@ -63,5 +64,28 @@ std::string ResultsReport(const StructureModel &structure, bool debugMode)
         appendFormatted(displacements, 50110, debugMode ? n : node.number, d.x, d.y, d.z);
     }
 
-    return LoadString(50105) + moments + shear + axial + displacements;
+    // Added after the specified sections: the reactions of the supports
+    // (counter-clockwise moments positive, as drawn) and the moment
+    // extremes inside spans.
+    std::string reactions = LoadString(50115);
+    for (int n = 0; n < structure.nodes.count; ++n) {
+        const Node &node = structure.nodes[n];
+        if (node.isFree != 0)
+            continue;
+        const Triple &r = node.reaction;
+        appendFormatted(reactions, 50116, debugMode ? n : node.number, r.x, r.y, r.z);
+    }
+
+    std::string extremes = LoadString(50117);
+    for (int r = 0; r < structure.rods.count; ++r) {
+        const SpanExtreme extreme = MomentExtremeInSpan(structure, r);
+        if (!extreme.exists)
+            continue;
+        const Rod &rod = structure.rods[r];
+        appendFormatted(extremes, 50119, debugMode ? r : rod.number, extreme.value, extreme.distance,
+                        nodeLabel(structure, rod.begin.node, debugMode));
+    }
+
+    return std::string(LoadString(50105)) + LoadString(50114) + moments + shear + axial + displacements + reactions +
+           extremes;
 }

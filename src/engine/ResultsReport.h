@@ -4,7 +4,8 @@
 
 #include <string>
 
-// The plain-text results report: title, moments, shear forces, axial forces
-// and displacements, with the string-table line formats ("\r\n" line ends).
+// The plain-text results report: title, units, moments, shear forces, axial
+// forces, displacements, support reactions and the moment extremes inside
+// spans, with the string-table line formats ("\r\n" line ends).
 // Labels are numbers, or list positions in debug mode.
 std::string ResultsReport(const StructureModel& structure, bool debugMode);

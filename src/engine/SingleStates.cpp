@@ -1,17 +1,12 @@
 #include "engine/Calculation.h"
 #include "engine/CalculationKernels.h"
+#include "engine/MechanismReport.h"
 #include "numeric/CalcLog.h"
 
 #include <cmath>
 #include <vector>
 
 using namespace CalculationKernels;
-
-namespace {
-
-constexpr int mechanismMessage = 50213;
-
-} // namespace
 
 bool Calculation::SolveSingleStates()
 {
@@ -100,7 +95,7 @@ bool Calculation::SolveSingleStates()
     for (int m = 0; m < NZ; ++m)
         weights[NG + m] = meanLength;
     if (!InvertWellConditioned(r1, weights, stiffest)) {
-        ReportMessage(mechanismMessage);
+        ReportMechanism(structure);
         return false;
     }
     LogMatrix(r1);

@@ -288,6 +288,13 @@ void ReportMessages(const std::vector<int> &ids)
         ReportMessage(id);
 }
 
+void ShowMessage(int id, const char *argument)
+{
+    const std::string text = messageText(id, argument);
+    const std::size_t tab = text.find('\t');
+    showError(text.substr(0, tab), tab == std::string::npos ? std::string("Internal error!") : text.substr(tab + 1));
+}
+
 void ReportError(const char *format, ...)
 {
     // The message is limited to 1023 characters, like every message text.

@@ -49,6 +49,9 @@ void ReportMessage(int id, const char* argument = nullptr);
 // ReportMessage for each id in order: the messages a lower layer collected
 // (the structure file reader's).
 void ReportMessages(const std::vector<int>& ids);
+// The same message shown without an "ERROR" record: for messages about the
+// log itself, which must not end up in it.
+void ShowMessage(int id, const char* argument = nullptr);
 void ReportError(const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))

@@ -35,12 +35,10 @@ TEST_F(Driver, FailuresReportOnceAndLeaveTheResultsAlone)
     const Case cases[] = {
         {"coinciding nodes", [](StructureBuilder &s) { s.nodeAt(1).x = 0; }, Headline(50212)},
         {"nodes 1e-300 apart", [](StructureBuilder &s) { s.nodeAt(1).x = 1e-300; }, Headline(50212)},
-        {"coordinates beyond range", [](StructureBuilder &s) { s.nodeAt(1).x = 1e200; },
-         mathError + "Overflow range error:\nInitializeArrays"},
+        {"coordinates beyond range", [](StructureBuilder &s) { s.nodeAt(1).x = 1e200; }, Headline(50224)},
         {"load beyond range", [](StructureBuilder &s) { s.nodeAt(1).force = Pair(0, -1e306); },
-         mathError + "Overflow range error:"},
-        {"rigidity beyond range", [](StructureBuilder &s) { s.rodAt(0).EI = 1e308; },
-         mathError + "Overflow range error:\nSolveSingleStates"},
+         Headline(50224)},
+        {"rigidity beyond range", [](StructureBuilder &s) { s.rodAt(0).EI = 1e308; }, Headline(50225)},
         {"hinged instead of fixed", [](StructureBuilder &s) { s.rodAt(0).begin.joint = hinge; },
          Headline(50213)},
     };

@@ -3,6 +3,7 @@
 // deleted or kept.
 
 #include "engine/KnownAnswerSupport.h"
+#include "engine/Calculation.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -344,7 +345,10 @@ TEST(CalculationLog, ShowsTheRawTextBeforeTheErrorWhenThereIsNoFreeRod)
                               raw + ErrorRecord(SplitMessage(raw)) + restorationRecords);
 }
 
-TEST(CalculationLog, ReportsAMathErrorWithoutResults)
+// A value beyond what the arithmetic can carry is refused before anything
+// is prepared: one message naming the node and the field, no results, and
+// nothing in the log but the error record.
+TEST(CalculationLog, RefusesAnAbsurdLoadBeforePreparingIt)
 {
     TemporaryLog log;
     StructureModel s = Cantilever();
@@ -353,10 +357,23 @@ TEST(CalculationLog, ReportsAMathErrorWithoutResults)
     double time = 0.0;
     EXPECT_FALSE(Calculate(s, time));
     ASSERT_EQ(errors.messages.size(), 1u);
-    EXPECT_EQ(errors.messages[0].headline.rfind("Произошла математическая ошибка в функции ", 0), 0u);
-    EXPECT_EQ(errors.messages[0].reason, "Internal error!");
+    EXPECT_EQ(errors.messages[0].headline, "Число вне допустимого диапазона!");
+    EXPECT_EQ(errors.messages[0].reason.rfind("Узел 2: Сила Y = -1e+300. ", 0), 0u) << errors.messages[0].reason;
     EXPECT_EQ(RodNumber(s, 1).resultM, Pair()) << "no result written";
-    EXPECT_TRUE(EndsWith(log.read(), ErrorRecord(errors.messages[0]) + restorationRecords));
+    EXPECT_EQ(log.read(), ErrorRecord(errors.messages[0]));
+}
+
+// A failure inside the calculation names the step in the place of the
+// function and the failure after it.
+TEST(CalculationLog, ReportsAMathErrorWithTheFunctionFirst)
+{
+    TemporaryLog log;
+    RecordedErrors errors;
+    Calculation::ReportMathException("Overflow range error", "SolveStatic");
+    ASSERT_EQ(errors.messages.size(), 1u);
+    EXPECT_EQ(errors.messages[0].headline, "Произошла математическая ошибка в функции SolveStatic:\n"
+                                           "Overflow range error\n\nСообщите об ошибке авторам Руво.");
+    EXPECT_EQ(errors.messages[0].reason, "Internal error!");
 }
 
 TEST(CalculationLog, IsDeletedOnlyWhenTheCoreStartsWhileLoggingIsOff)

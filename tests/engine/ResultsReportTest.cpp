@@ -3,6 +3,7 @@
 #include "engine/ResultsReport.h"
 
 #include "engine/EngineTestSupport.h"
+#include "engine/KnownAnswerSupport.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -26,10 +27,14 @@ StructureModel OneRod()
     s.rods[0].resultN = Pair(0.000125, 1e-12);
     s.nodes[0].resultDisplacement = Triple(0.5, -0.125, 0.0);
     s.nodes[1].resultDisplacement = Triple(0.0, 0.0, 0.0);
+    s.nodes[1].reaction = Triple(-50.0, 0.0625, 0.5);
     return s;
 }
 
-const char *const expectedOneRod = "ОТЧЕТ ПО КОНСТРУКЦИИ\r\n\r\n"
+const char *const unitsLine =
+    "Единицы: силы N, длины и перемещения m, моменты N·m, углы поворота в радианах\r\n";
+
+const std::string expectedOneRod = std::string("ОТЧЕТ ПО КОНСТРУКЦИИ\r\n\r\n") + unitsLine +
                                    "\r\nМоменты\r\n-------\r\n\r\n"
                                    "Стержень 7:    \tM(3) =        1.5\t\tM(4) =      -2.25\r\n"
                                    "\r\nПоперечные силы\r\n---------------\r\n\r\n"
@@ -38,7 +43,10 @@ const char *const expectedOneRod = "ОТЧЕТ ПО КОНСТРУКЦИИ\r\n\r
                                    "Стержень 7:    \tN(3) =   0.000125\t\tN(4) =      1e-12\r\n"
                                    "\r\nПеремещения\r\n-----------\r\n\r\n"
                                    "Узел 3:  \tdx =        0.5  dy =     -0.125  da =          0\r\n"
-                                   "Узел 4:  \tdx =          0  dy =          0  da =          0\r\n";
+                                   "Узел 4:  \tdx =          0  dy =          0  da =          0\r\n"
+                                   "\r\nРеакции\r\n-------\r\n\r\n"
+                                   "Узел 4:  \tRx =        -50  Ry =     0.0625  M =        0.5\r\n"
+                                   "\r\nЭкстремумы моментов в пролетах\r\n------------------------------\r\n\r\n";
 
 // Makes a Russian LC_NUMERIC (decimal comma) for as long as it lives, when
 // the system can build one.
@@ -117,11 +125,61 @@ TEST(ResultsReport, ShowsPositionsInDebugMode)
 
 TEST(ResultsReport, HasOnlyTheHeadingsForAnEmptyStructure)
 {
-    EXPECT_EQ(ResultsReport(StructureModel(), false), "ОТЧЕТ ПО КОНСТРУКЦИИ\r\n\r\n"
-                                                      "\r\nМоменты\r\n-------\r\n\r\n"
-                                                      "\r\nПоперечные силы\r\n---------------\r\n\r\n"
-                                                      "\r\nПродольные силы\r\n---------------\r\n\r\n"
-                                                      "\r\nПеремещения\r\n-----------\r\n\r\n");
+    EXPECT_EQ(ResultsReport(StructureModel(), false),
+              std::string("ОТЧЕТ ПО КОНСТРУКЦИИ\r\n\r\n") + unitsLine +
+                  "\r\nМоменты\r\n-------\r\n\r\n"
+                  "\r\nПоперечные силы\r\n---------------\r\n\r\n"
+                  "\r\nПродольные силы\r\n---------------\r\n\r\n"
+                  "\r\nПеремещения\r\n-----------\r\n\r\n"
+                  "\r\nРеакции\r\n-------\r\n\r\n"
+                  "\r\nЭкстремумы моментов в пролетах\r\n------------------------------\r\n\r\n");
+}
+
+// A beam of 6 m on a pin and a roller under 10 N/m, calculated, with nodes 2 m
+// and 5 m from the left support: the span moment peaks inside the second
+// rod at qL²/8 = 45 N*M, 3 m from the left support; each support takes
+// qL/2 = 30 N upward; free nodes have no reaction line.
+TEST(ResultsReport, ListsTheReactionsOfSupportsAndTheMomentExtremeInsideASpan)
+{
+    StructureModel s;
+    AddNode(s, 1, 0.0, 0.0, false);
+    AddNode(s, 2, 2.0, 0.0, true);
+    AddNode(s, 3, 5.0, 0.0, true);
+    AddNode(s, 4, 6.0, 0.0, false);
+    AddRod(s, 1, 0, 1, JointType::Hinge, JointType::Fixed);
+    AddRod(s, 2, 1, 2, JointType::Fixed, JointType::Fixed);
+    AddRod(s, 3, 2, 3, JointType::Fixed, JointType::MovingHinge);
+    for (Rod &rod : s.rods)
+        rod.load = Pair(0.0, -10.0);
+    ASSERT_TRUE(Calculated(s));
+    const std::string report = ResultsReport(s, false);
+
+    const std::size_t reactions = report.find("\r\nРеакции\r\n-------\r\n\r\n");
+    const std::size_t extremes = report.find("\r\nЭкстремумы моментов в пролетах\r\n");
+    ASSERT_NE(reactions, std::string::npos);
+    ASSERT_NE(extremes, std::string::npos);
+    EXPECT_LT(report.find("\r\nПеремещения\r\n"), reactions) << "after the specified sections";
+    EXPECT_LT(reactions, extremes);
+    const std::string reactionLines = report.substr(reactions, extremes - reactions);
+    EXPECT_NE(reactionLines.find("Узел 1:  \tRx =          0  Ry =         30  M =          0\r\n"),
+              std::string::npos)
+        << reactionLines;
+    EXPECT_NE(reactionLines.find("Узел 4:  \tRx =          0  Ry =         30  M =          0\r\n"),
+              std::string::npos)
+        << reactionLines;
+    EXPECT_EQ(reactionLines.find("Узел 2:"), std::string::npos) << "a free node has no reaction";
+    EXPECT_EQ(reactionLines.find("Узел 3:"), std::string::npos);
+
+    // The rod may have been turned by the calculation: its distance is
+    // measured from whichever node is its begin now.
+    const std::string extremeLines = report.substr(extremes);
+    const Rod &second = RodNumber(s, 2);
+    const bool fromNode2 = s.nodes[second.begin.node].number == 2;
+    const std::string expected = fromNode2 ? "Стержень 2:    \tM =         45\t\tx =          1 от узла 2\r\n"
+                                           : "Стержень 2:    \tM =         45\t\tx =          2 от узла 3\r\n";
+    EXPECT_NE(extremeLines.find(expected), std::string::npos) << extremeLines;
+    EXPECT_EQ(extremeLines.find("Стержень 1:"), std::string::npos) << "no vertex inside";
+    EXPECT_EQ(extremeLines.find("Стержень 3:"), std::string::npos) << "no vertex inside";
 }
 
 TEST(ResultsReport, WritesADecimalPointUnderAnyLocale)

@@ -144,7 +144,10 @@ TEST_F(RuvoCalc, PrintsTheReportOfEveryExample)
         ASSERT_TRUE(ReadStructure(structure, ReadFile(file)).ok);
         ASSERT_TRUE(Calculated(structure));
         EXPECT_EQ(run.out, WithLineFeeds(ResultsReport(structure, false)));
-        EXPECT_EQ(run.out.rfind("ОТЧЕТ ПО КОНСТРУКЦИИ\n\n\nМоменты\n-------\n\nСтержень 1:", 0), 0u);
+        EXPECT_EQ(run.out.rfind("ОТЧЕТ ПО КОНСТРУКЦИИ\n\nЕдиницы: силы N, длины и перемещения m, моменты N·m, углы "
+                                 "поворота в радианах\n\nМоменты\n-------\n\nСтержень 1:",
+                                 0),
+                  0u);
     }
 }
 
@@ -273,8 +276,10 @@ TEST_F(RuvoCalc, ShowsPositionsAndServiceElementsInDebugMode)
             ++n;
         return n;
     };
-    EXPECT_EQ(count(normal.out, "Узел "), 3);
-    EXPECT_EQ(count(debug.out, "Узел "), 6);
+    EXPECT_EQ(count(normal.out, "dx ="), 3);
+    EXPECT_EQ(count(debug.out, "dx ="), 6);
+    EXPECT_EQ(count(normal.out, "Rx ="), 2) << "the pin and the roller";
+    EXPECT_EQ(count(debug.out, "Rx ="), 3) << "the three service supports";
     EXPECT_EQ(count(debug.out, "Стержень "), 3 * 5);
     EXPECT_NE(debug.out.find("Узел 0:"), std::string::npos);
     EXPECT_EQ(normal.out.find("Узел 0:"), std::string::npos);

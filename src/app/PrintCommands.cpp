@@ -65,6 +65,7 @@ PageDisplays PrintCommands::displays() const
     page.showLoads = structureView == nullptr || structureView->showLoads();
     page.showValues = structureView == nullptr || structureView->showValues();
     page.showNumbers = Settings::current().showNumbers != 0;
+    page.fileName = doc->filePath().isEmpty() ? QString() : doc->title();
     return page;
 }
 

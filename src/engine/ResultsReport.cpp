@@ -86,6 +86,6 @@ std::string ResultsReport(const StructureModel &structure, bool debugMode)
                         nodeLabel(structure, rod.begin.node, debugMode));
     }
 
-    return std::string(LoadString(50105)) + LoadString(50114) + moments + shear + axial + displacements + reactions +
-           extremes;
+    return std::string(LoadString(50105)) + LoadString(50114) + moments + shear + axial + displacements +
+           reactions + extremes;
 }

@@ -292,7 +292,8 @@ void ShowMessage(int id, const char *argument)
 {
     const std::string text = messageText(id, argument);
     const std::size_t tab = text.find('\t');
-    showError(text.substr(0, tab), tab == std::string::npos ? std::string("Internal error!") : text.substr(tab + 1));
+    showError(text.substr(0, tab),
+              tab == std::string::npos ? std::string("Internal error!") : text.substr(tab + 1));
 }
 
 void ReportError(const char *format, ...)

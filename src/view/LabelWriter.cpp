@@ -83,3 +83,18 @@ void LabelWriter::write(QPainter &painter, QPointF anchor, const QString &label,
         painter.setFont(previous);
     }
 }
+
+QRectF LabelWriter::box(QPointF anchor, const QString &label, HAlign horizontal, VAlign vertical)
+{
+    bool glyphRun = fast && layout(label);
+    qreal width = glyphRun ? runWidth : metrics.horizontalAdvance(label);
+    qreal ascent = glyphRun ? raw.ascent() : metrics.ascent();
+    qreal descent = glyphRun ? raw.descent() : metrics.descent();
+    qreal left = anchor.x();
+    if (horizontal == HAlign::Centre)
+        left -= width / 2;
+    else if (horizontal == HAlign::Right)
+        left -= width;
+    qreal baseline = vertical == VAlign::Top ? anchor.y() + ascent : anchor.y();
+    return QRectF(left, baseline - ascent, width, ascent + descent);
+}

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPointF>
 #include <QRawFont>
+#include <QRectF>
 #include <QString>
 #include <array>
 
@@ -28,6 +29,10 @@ public:
     // y downward). An opaque label first fills its box with white.
     void write(QPainter &painter, QPointF anchor, const QString &label, HAlign horizontal, VAlign vertical,
                bool opaque);
+
+    // The box the label takes with its reference point at `anchor` (device
+    // pixels, y downward), from the ascent to the descent of the font.
+    QRectF box(QPointF anchor, const QString &label, HAlign horizontal, VAlign vertical);
 
 private:
     // Fills the glyph run of the label; false when a character has no

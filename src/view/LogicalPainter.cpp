@@ -1,6 +1,7 @@
 #include "view/LogicalPainter.h"
 
 #include "model/CLocale.h"
+#include "view/LabelBoard.h"
 
 #include <QFont>
 #include <QPen>
@@ -35,7 +36,8 @@ double AngleDegrees(double cx, double cy, int x, int y)
 } // namespace
 
 LogicalPainter::LogicalPainter(QPainter &target, const Viewport &port)
-    : painter(target), height(port.deviceRect.height()), drawingUnit(std::max(0, port.unit))
+    : painter(target), height(port.deviceRect.height()), drawingUnit(std::max(0, port.unit)),
+      minimumFontPixels(std::max(0, port.minimumFontPixels))
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -116,8 +118,9 @@ void LogicalPainter::useLabelFont()
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Normal);
-    if (12 * drawingUnit > 0)
-        font.setPixelSize(12 * drawingUnit);
+    const int pixels = std::max(12 * drawingUnit, minimumFontPixels);
+    if (pixels > 0)
+        font.setPixelSize(pixels);
     painter.setFont(font);
     labels.emplace(painter.font(), painter.device());
 }
@@ -134,6 +137,42 @@ void LogicalPainter::text(int x, int y, const QString &label, HAlign horizontal,
     painter.setPen(color);
     labels->write(painter, device(x, y), label, horizontal, vertical, opaque);
     painter.setPen(previous);
+}
+
+void LogicalPainter::valueText(int x, int y, const QString &label, HAlign horizontal, VAlign vertical,
+                               const QColor &color, LogicalPoint target, LabelSlide slide)
+{
+    if (label.isEmpty())
+        return;
+    flushLines();
+    if (!labels)
+        labels.emplace(painter.font(), painter.device());
+    LabelBoard::Label value;
+    value.text = label;
+    value.font = painter.font();
+    value.color = color;
+    value.box = labels->box(device(x, y), label, horizontal, vertical);
+    value.ascent = labels->box(QPointF(0, 0), label, HAlign::Left, VAlign::Baseline).top() * -1;
+    value.target = device(target.x, target.y);
+    value.halo = std::max(1.0, 0.5 * drawingUnit);
+    const double step = std::max(2.0, 0.6 * value.box.height());
+    const double reach = 10 * step;
+    if (slide.kind == LabelSlide::Kind::Along) {
+        double length = std::hypot(slide.dx, slide.dy);
+        QPointF direction = length > 0.0 ? QPointF(slide.dx / length, -slide.dy / length) : QPointF(1, 0);
+        value.moves = MovesAlong(direction, QPointF(-direction.y(), direction.x()), step, reach);
+    } else {
+        value.moves = MovesAway(value.box.center() - value.target, step, reach);
+    }
+    if (LabelBoard *board = LabelBoard::on(painter)) {
+        board->add(std::move(value));
+    } else {
+        QPen previous = painter.pen();
+        QFont font = painter.font();
+        LabelBoard::drawLabel(painter, value, value.box);
+        painter.setFont(font);
+        painter.setPen(previous);
+    }
 }
 
 namespace {

@@ -10,6 +10,17 @@
 #include <QString>
 #include <optional>
 
+// How a value label may move out of the way of another: away from the
+// point it names (a node), or along a direction (its rod, logical
+// coordinates, y upward).
+struct LabelSlide {
+    enum class Kind { Away, Along } kind = Kind::Away;
+    double dx = 0.0;
+    double dy = 0.0;
+    static LabelSlide away() { return LabelSlide(); }
+    static LabelSlide along(double dx, double dy) { return LabelSlide{Kind::Along, dx, dy}; }
+};
+
 // Draws in the logical pixels of a Viewport (y upward from the bottom of the
 // drawing area) on a painter that works in device pixels (y downward). It
 // stands for the prepared drawing context: a logical point (x, y) lands on
@@ -60,12 +71,19 @@ public:
     // fills its box with the white background.
     void text(int x, int y, const QString &label, HAlign horizontal, VAlign vertical, const QColor &color,
               bool opaque = false);
+    // A value label (of a load or a result) on a small halo of the canvas
+    // colour. With a LabelBoard on the painter it is handed to the board,
+    // which places all labels of the picture together; otherwise it is
+    // drawn at its anchor at once. `target` is the point it names.
+    void valueText(int x, int y, const QString &label, HAlign horizontal, VAlign vertical,
+                   const QColor &color, LogicalPoint target, LabelSlide slide);
 
     QPainter &painter;
 
 private:
     int height;
     int drawingUnit;
+    int minimumFontPixels;
     std::optional<LabelWriter> labels;
     QList<QLine> queued;
 };

@@ -1,5 +1,6 @@
 #include "view/ResultDrawing.h"
 
+#include "model/SpanExtreme.h"
 #include "view/DrawingPalette.h"
 #include "view/LogicalPainter.h"
 #include "view/SampleSpan.h"
@@ -63,15 +64,18 @@ double WorldDistance(const RodFrame &frame, double t)
     return frame.pixels > 0.0 ? t * frame.length / frame.pixels : 0.0;
 }
 
-// Begin and end values one tenth of the rod in from each end, 2 units below.
+// Begin and end values one tenth of the rod in from each end, 2 units below;
+// a label in another's way slides along the rod.
 void DrawEndLabels(LogicalPainter &lp, const RodFrame &frame, double first, double second)
 {
     int u = lp.unit();
     double f = 0.1 * frame.pixels;
-    lp.text(frame.s.x + Trunc(frame.c * f), frame.s.y + Trunc(f * frame.sn) - 2 * u, FormatLabel("%g", first),
-            HAlign::Centre, VAlign::Baseline, color(DiagramColor), true);
-    lp.text(frame.e.x - Trunc(frame.c * f), frame.e.y - Trunc(f * frame.sn) - 2 * u,
-            FormatLabel("%g", second), HAlign::Centre, VAlign::Baseline, color(DiagramColor), true);
+    LogicalPoint a{frame.s.x + Trunc(frame.c * f), frame.s.y + Trunc(f * frame.sn)};
+    LogicalPoint b{frame.e.x - Trunc(frame.c * f), frame.e.y - Trunc(f * frame.sn)};
+    lp.valueText(a.x, a.y - 2 * u, FormatLabel("%g", first), HAlign::Centre, VAlign::Baseline,
+                 color(DiagramColor), a, LabelSlide::along(frame.c, frame.sn));
+    lp.valueText(b.x, b.y - 2 * u, FormatLabel("%g", second), HAlign::Centre, VAlign::Baseline,
+                 color(DiagramColor), b, LabelSlide::along(-frame.c, -frame.sn));
 }
 
 // Hatch ordinates every 5 units (at least every pixel) joined by the
@@ -101,6 +105,36 @@ void DrawHatchedDiagram(LogicalPainter &lp, const Viewport &port, const RodFrame
     lp.flushLines();
 }
 
+// The largest moment inside a loaded span: its ordinate drawn again with a
+// tick across the rod where it stands, and its value beyond the ordinate's
+// end, in the style of the end values.
+void DrawSpanExtreme(LogicalPainter &lp, const RodFrame &frame, const SpanExtreme &extreme, double k,
+                     bool showValues)
+{
+    if (!extreme.exists || !(frame.length > 0.0))
+        return;
+    int u = lp.unit();
+    double c = frame.c;
+    double s = frame.sn;
+    double t = extreme.distance * frame.pixels / frame.length;
+    LogicalPoint r{frame.s.x + Trunc(t * c), frame.s.y + Trunc(t * s)};
+    double m = extreme.value * k;
+    LogicalPoint q{r.x + Trunc(s * m), r.y - Trunc(c * m)};
+    lp.setPen(color(DiagramColor), std::max(1, u));
+    lp.line(r, q);
+    int tick = 4 * std::max(1, u);
+    lp.line(r.x - Trunc(tick * c), r.y - Trunc(tick * s), r.x + Trunc(tick * c), r.y + Trunc(tick * s));
+    lp.setPen(color(DiagramColor));
+    if (!showValues)
+        return;
+    // Beyond the ordinate's end, on the side the diagram lies.
+    double side = m >= 0.0 ? 1.0 : -1.0;
+    int gap = 8 * std::max(1, u);
+    lp.valueText(q.x + Trunc(side * gap * s), q.y - Trunc(side * gap * c) - 4 * u,
+                 FormatLabel("%g", extreme.value), HAlign::Centre, VAlign::Baseline, color(DiagramColor), q,
+                 LabelSlide::along(c, s));
+}
+
 void DrawRodMoments(LogicalPainter &lp, const Viewport &port, const StructureModel &structure, int index,
                     double k, bool showValues)
 {
@@ -126,6 +160,7 @@ void DrawRodMoments(LogicalPainter &lp, const Viewport &port, const StructureMod
     DrawHatchedDiagram(lp, port, frame, start, finish, ordinate);
     if (showValues)
         DrawEndLabels(lp, frame, m1, m2);
+    DrawSpanExtreme(lp, frame, MomentExtremeInSpan(structure, index), k, showValues);
 }
 
 void DrawPlusCircle(LogicalPainter &lp, int x, int y)
@@ -205,7 +240,8 @@ void DrawRodEndValues(LogicalPainter &lp, const Viewport &port, const StructureM
 void DrawEndValueDiagram(QPainter &painter, const Viewport &port, const StructureModel &structure,
                          EndValueKind kind, int maxOrdinate, bool signs, bool showValues)
 {
-    double k = OrdinateScale(maxOrdinate, structure.maxEndValue(kind));
+    double k =
+        OrdinateScale(double(maxOrdinate) * std::max(1, port.ordinateUnit), structure.maxEndValue(kind));
     if (k == 0.0)
         return;
     LogicalPainter lp(painter, port);
@@ -239,8 +275,8 @@ void DrawNodeReaction(LogicalPainter &lp, const Viewport &port, const Node &node
         lp.line(head, y, head + back, y - 3 * u);
         lp.line(head, y, head + back, y + 3 * u);
         if (showValues)
-            lp.text(x - 25 * u, y - 5 * u, FormatLabel("%g N", rx), HAlign::Right, VAlign::Top,
-                    reactionColor);
+            lp.valueText(x - 25 * u, y - 5 * u, FormatLabel("%g N", rx), HAlign::Right, VAlign::Top,
+                         reactionColor, p, LabelSlide::away());
     }
     if (ry != 0.0) {
         // Vertical arrow below the node, its head 10 units under it when Ry > 0.
@@ -251,7 +287,8 @@ void DrawNodeReaction(LogicalPainter &lp, const Viewport &port, const Node &node
         lp.line(x, head, x - 3 * u, head + back);
         lp.line(x, head, x + 3 * u, head + back);
         if (showValues)
-            lp.text(x, y - 47 * u, FormatLabel("%g N", ry), HAlign::Centre, VAlign::Top, reactionColor);
+            lp.valueText(x, y - 47 * u, FormatLabel("%g N", ry), HAlign::Centre, VAlign::Top, reactionColor,
+                         p, LabelSlide::away());
     }
     if (mr != 0.0) {
         // The lower part of a circle of 15 pixels around the node.
@@ -265,8 +302,8 @@ void DrawNodeReaction(LogicalPainter &lp, const Viewport &port, const Node &node
             lp.line(x - 12 * u, y - 8 * u, x - 9 * u, y - 16 * u);
         }
         if (showValues)
-            lp.text(x + 17 * u, y - 5 * u, FormatLabel("%g N*M", mr), HAlign::Left, VAlign::Top,
-                    reactionColor);
+            lp.valueText(x + 17 * u, y - 5 * u, FormatLabel("%g N*M", mr), HAlign::Left, VAlign::Top,
+                         reactionColor, p, LabelSlide::away());
     }
 }
 
@@ -296,7 +333,7 @@ void drawMoments(QPainter &painter, const Viewport &port, const StructureModel &
 void drawMoments(QPainter &painter, const Viewport &port, const StructureModel &structure, bool showValues,
                  double largestMoment)
 {
-    double k = OrdinateScale(40.0, largestMoment);
+    double k = OrdinateScale(40.0 * std::max(1, port.ordinateUnit), largestMoment);
     if (k == 0.0)
         return;
     LogicalPainter lp(painter, port);
@@ -367,7 +404,7 @@ void drawDisplacements(QPainter &painter, const Viewport &port, const StructureM
         lp.setBrush(Qt::black);
         lp.ellipse(p.x - 2 * u, p.y - 3 * u, p.x + 3 * u, p.y + 2 * u);
         if (showValues)
-            lp.text(p.x + 5 * u, p.y + 2 * u, DisplacementLabel(d), HAlign::Left, VAlign::Baseline,
-                    color(DiagramColor));
+            lp.valueText(p.x + 5 * u, p.y + 2 * u, DisplacementLabel(d), HAlign::Left, VAlign::Baseline,
+                         color(DiagramColor), p, LabelSlide::away());
     }
 }

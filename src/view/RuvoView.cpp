@@ -5,11 +5,14 @@
 #include "model/MathException.h"
 #include "model/Settings.h"
 #include "view/GridDrawing.h"
+#include "view/LabelBoard.h"
+#include "view/LabelFit.h"
 #include "view/ResultDrawing.h"
 #include "view/StructureDrawing.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPicture>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
@@ -282,7 +285,11 @@ void RuvoView::fitAll()
     WorldRect r = doc->structure().extents();
     double margin = 0.2 * std::max(r.right - r.left, r.top - r.bottom);
     WorldRect wide{r.left - margin, r.top + margin, r.right + margin, r.bottom - margin};
-    if (!port.fitTo(wide) && !port.isMapped()) {
+    // The value labels keep their size in pixels while the structure
+    // scales: the fit makes room for them too.
+    const bool fitted = FitWithLabels(
+        port, wide, [this] { return labelExtents(); }, false);
+    if (!fitted && !port.isMapped()) {
         // All nodes at one point and nothing mapped yet: show that point as
         // a single node is shown, 1.4 m around it.
         port.fitTo(WorldRect{r.left - 1.4, r.bottom + 1.4, r.left + 1.4, r.bottom - 1.4});
@@ -316,25 +323,10 @@ void RuvoView::paintView(QPainter &painter)
         fitAll();
     }
 
-    const StructureModel &structure = doc->structure();
-    const Settings &settings = Settings::current();
     try {
-        drawOriginMarker(painter, port);
-        if (settings.showGrid)
-            drawGrid(painter, port, EffectiveGridStep());
-        if (loadsShown)
-            drawLoads(painter, port, structure, valuesShown);
-        drawStructure(painter, port, structure, settings.showNumbers != 0, true);
-        if (doc->display(RuvoDoc::ResultDisplay::Moments))
-            drawMoments(painter, port, structure, valuesShown, momentScale.reference(structure));
-        else if (doc->display(RuvoDoc::ResultDisplay::Shear))
-            drawShear(painter, port, structure, EndValueOrdinate, true, valuesShown);
-        else if (doc->display(RuvoDoc::ResultDisplay::Axial))
-            drawAxial(painter, port, structure, EndValueOrdinate, true, valuesShown);
-        if (doc->display(RuvoDoc::ResultDisplay::Reactions))
-            drawReactions(painter, port, structure, valuesShown);
-        if (doc->display(RuvoDoc::ResultDisplay::Displacements))
-            drawDisplacements(painter, port, structure, valuesShown);
+        LabelBoard labels(painter);
+        drawPicture(painter);
+        labels.draw(QRectF(0, 0, size.width(), size.height()));
         drawRubberLines(painter);
         updateScrollBars();
     } catch (const MathException &) {
@@ -342,6 +334,43 @@ void RuvoView::paintView(QPainter &painter)
         // cannot be drawn further; the picture stays partial rather than the
         // paint failing over and over.
     }
+}
+
+void RuvoView::drawPicture(QPainter &painter)
+{
+    const StructureModel &structure = doc->structure();
+    const Settings &settings = Settings::current();
+    drawOriginMarker(painter, port);
+    if (settings.showGrid)
+        drawGrid(painter, port, EffectiveGridStep());
+    if (loadsShown)
+        drawLoads(painter, port, structure, valuesShown);
+    drawStructure(painter, port, structure, settings.showNumbers != 0, true);
+    if (doc->display(RuvoDoc::ResultDisplay::Moments))
+        drawMoments(painter, port, structure, valuesShown, momentScale.reference(structure));
+    else if (doc->display(RuvoDoc::ResultDisplay::Shear))
+        drawShear(painter, port, structure, EndValueOrdinate, true, valuesShown);
+    else if (doc->display(RuvoDoc::ResultDisplay::Axial))
+        drawAxial(painter, port, structure, EndValueOrdinate, true, valuesShown);
+    if (doc->display(RuvoDoc::ResultDisplay::Reactions))
+        drawReactions(painter, port, structure, valuesShown);
+    if (doc->display(RuvoDoc::ResultDisplay::Displacements))
+        drawDisplacements(painter, port, structure, valuesShown);
+}
+
+QRectF RuvoView::labelExtents()
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    LabelBoard labels(painter);
+    try {
+        drawPicture(painter);
+    } catch (const MathException &) {
+        return QRectF();
+    }
+    const double far = 1e9;
+    labels.place(QRectF(-far, -far, 2 * far, 2 * far));
+    return labels.bounds();
 }
 
 void RuvoView::updateScrollBars()

@@ -130,6 +130,13 @@ private:
     void fitAll();
     // Repaint request; the view always repaints its whole area.
     void invalidate();
+    // Everything but the labels' final placement: loads, structure and the
+    // result displays that are on (their value labels go to the painter's
+    // LabelBoard).
+    void drawPicture(QPainter &painter);
+    // The box (canvas pixels) the placed value labels take at the present
+    // mapping; empty without labels.
+    QRectF labelExtents();
 
     // Mouse and keyboard editing.
     void setModeCursor(int code);

@@ -181,9 +181,11 @@ void DrawDistributedLoad(LogicalPainter &lp, const Viewport &port, const Rod &ro
     lp.line(s.x, s.y, s.x - ox, s.y - oy);
     lp.line(e.x, e.y, e.x - ox, e.y - oy);
     lp.line(s.x - ox, s.y - oy, e.x - ox, e.y - oy);
-    if (showValues)
-        lp.text(s.x + Trunc(0.5 * length * c) - ox, s.y + Trunc(0.5 * length * sn) - oy + 2 * u,
-                FormatLabel("%g N/M", q), HAlign::Centre, VAlign::Baseline, color(DistributedColor));
+    if (showValues) {
+        LogicalPoint middle{s.x + Trunc(0.5 * length * c) - ox, s.y + Trunc(0.5 * length * sn) - oy};
+        lp.valueText(middle.x, middle.y + 2 * u, FormatLabel("%g N/M", q), HAlign::Centre, VAlign::Baseline,
+                     color(DistributedColor), middle, LabelSlide::along(c, sn));
+    }
 }
 
 void DrawTemperature(LogicalPainter &lp, const Rod &rod, LogicalPoint s, LogicalPoint e, bool showValues)
@@ -207,10 +209,13 @@ void DrawTemperature(LogicalPainter &lp, const Rod &rod, LogicalPoint s, Logical
     if (showValues) {
         int mx = s.x + (e.x - s.x) / 2;
         int my = s.y + (e.y - s.y) / 2;
-        lp.text(mx - Trunc(20 * u * sn), my + Trunc(20 * u * c) - 4 * u, FormatLabel("%g", left),
-                HAlign::Left, VAlign::Baseline, color(TemperatureColor), true);
-        lp.text(mx + Trunc(20 * u * sn), my - Trunc(20 * u * c) - 4 * u, FormatLabel("%g", right),
-                HAlign::Right, VAlign::Baseline, color(TemperatureColor), true);
+        LogicalPoint middle{mx, my};
+        lp.valueText(mx - Trunc(20 * u * sn), my + Trunc(20 * u * c) - 4 * u, FormatLabel("%g", left),
+                     HAlign::Left, VAlign::Baseline, color(TemperatureColor), middle,
+                     LabelSlide::along(c, sn));
+        lp.valueText(mx + Trunc(20 * u * sn), my - Trunc(20 * u * c) - 4 * u, FormatLabel("%g", right),
+                     HAlign::Right, VAlign::Baseline, color(TemperatureColor), middle,
+                     LabelSlide::along(c, sn));
     }
 }
 
@@ -232,8 +237,8 @@ void DrawForce(LogicalPainter &lp, const Node &node, LogicalPoint p, bool showVa
     lp.line(tx, ty, x + Trunc(3 * u * b) - Trunc(8 * u * a), y - Trunc(8 * u * b) - Trunc(3 * u * a));
     lp.line(tx, ty, x - Trunc(3 * u * b) - Trunc(8 * u * a), y - Trunc(8 * u * b) + Trunc(3 * u * a));
     if (showValues)
-        lp.text(x - Trunc(35 * u * a), y - Trunc(35 * u * b) - 5, FormatLabel("%g N", f), HAlign::Centre,
-                VAlign::Baseline, color(ForceColor));
+        lp.valueText(x - Trunc(35 * u * a), y - Trunc(35 * u * b) - 5, FormatLabel("%g N", f), HAlign::Centre,
+                     VAlign::Baseline, color(ForceColor), p, LabelSlide::away());
 }
 
 void DrawMoment(LogicalPainter &lp, const Node &node, LogicalPoint p, bool showValues)
@@ -253,8 +258,8 @@ void DrawMoment(LogicalPainter &lp, const Node &node, LogicalPoint p, bool showV
         lp.line(x + 9 * u, y, x + 10 * u, y - 7 * u);
     }
     if (showValues)
-        lp.text(x + 5 * u, y - 5 * u, FormatLabel("%g N*M", node.moment), HAlign::Left, VAlign::Top,
-                color(MomentColor));
+        lp.valueText(x + 5 * u, y - 5 * u, FormatLabel("%g N*M", node.moment), HAlign::Left, VAlign::Top,
+                     color(MomentColor), p, LabelSlide::away());
 }
 
 void DrawDisplacement(LogicalPainter &lp, const Node &node, LogicalPoint p, double factor, bool showValues)
@@ -288,7 +293,8 @@ void DrawDisplacement(LogicalPainter &lp, const Node &node, LogicalPoint p, doub
                 label += QStringLiteral(", ");
             label += FormatLabel("%g\u00b0", da);
         }
-        lp.text(p.x - 5 * u, p.y - 5 * u, label, HAlign::Right, VAlign::Top, displacementColor);
+        lp.valueText(p.x - 5 * u, p.y - 5 * u, label, HAlign::Right, VAlign::Top, displacementColor, p,
+                     LabelSlide::away());
     }
 }
 

@@ -57,6 +57,12 @@ public:
     double originY = 0.0; // world y at the bottom edge of the area, m
     double scale = 0.0;   // pixels per metre, equal in x and y
     int unit = 1;         // drawing unit: 1 on the screen, page width / 800 on paper
+    // The smallest label font height in device pixels (paper: 8 points at
+    // the page's resolution); 0 leaves the labels at 12 units.
+    int minimumFontPixels = 0;
+    // Diagram ordinates of the largest value grow with this factor (paper:
+    // the drawing unit, so a diagram keeps its screen proportions).
+    int ordinateUnit = 1;
 
     // True once a fit has given the mapping a usable scale.
     bool isMapped() const;

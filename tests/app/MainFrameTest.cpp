@@ -29,8 +29,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <new>
 

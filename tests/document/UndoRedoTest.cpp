@@ -106,7 +106,8 @@ TEST_F(UndoRedoTest, NewAndOpenForgetBothSnapshotsAndTheCalculationTime)
     doc.undo();
     EXPECT_EQ(nodes(), 0) << "undo cannot bring back the structure edited before new";
     ASSERT_GE(status.count(), 1);
-    EXPECT_EQ(status.last().at(0).toString(), QStringLiteral("Готов")) << "the old calculation time is cleared";
+    EXPECT_EQ(status.last().at(0).toString(), QStringLiteral("Готов"))
+        << "the old calculation time is cleared";
 
     // Opening a file forgets them too, also right after an undo (when only
     // redo would have been lit).

@@ -2,8 +2,8 @@
 // records, the error paths with their messages, and when the log file is
 // deleted or kept.
 
-#include "engine/KnownAnswerSupport.h"
 #include "engine/Calculation.h"
+#include "engine/KnownAnswerSupport.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -358,7 +358,8 @@ TEST(CalculationLog, RefusesAnAbsurdLoadBeforePreparingIt)
     EXPECT_FALSE(Calculate(s, time));
     ASSERT_EQ(errors.messages.size(), 1u);
     EXPECT_EQ(errors.messages[0].headline, "Число вне допустимого диапазона!");
-    EXPECT_EQ(errors.messages[0].reason.rfind("Узел 2: Сила Y = -1e+300. ", 0), 0u) << errors.messages[0].reason;
+    EXPECT_EQ(errors.messages[0].reason.rfind("Узел 2: Сила Y = -1e+300. ", 0), 0u)
+        << errors.messages[0].reason;
     EXPECT_EQ(RodNumber(s, 1).resultM, Pair()) << "no result written";
     EXPECT_EQ(log.read(), ErrorRecord(errors.messages[0]));
 }

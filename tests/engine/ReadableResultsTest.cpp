@@ -12,8 +12,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,11 +29,12 @@ struct KindValues {
 
 std::vector<KindValues> ResultKinds(const StructureModel &s)
 {
-    std::vector<KindValues> kinds = {{"moments", {}},      {"forces", {}},         {"translations", {}},
-                                     {"rotations", {}},    {"reaction forces", {}}, {"reaction moments", {}}};
+    std::vector<KindValues> kinds = {{"moments", {}},   {"forces", {}},          {"translations", {}},
+                                     {"rotations", {}}, {"reaction forces", {}}, {"reaction moments", {}}};
     for (const Rod &rod : s.rods) {
         kinds[0].values.insert(kinds[0].values.end(), {rod.resultM.x, rod.resultM.y});
-        kinds[1].values.insert(kinds[1].values.end(), {rod.resultQ.x, rod.resultQ.y, rod.resultN.x, rod.resultN.y});
+        kinds[1].values.insert(kinds[1].values.end(),
+                               {rod.resultQ.x, rod.resultQ.y, rod.resultN.x, rod.resultN.y});
     }
     for (const Node &node : s.nodes) {
         kinds[2].values.insert(kinds[2].values.end(), {node.resultDisplacement.x, node.resultDisplacement.y});
@@ -98,8 +99,8 @@ TEST(ReadableResults, NoiseIsJudgedKindByKind)
     AddRod(s, 2, 0, 1, JointType::Fixed, JointType::Fixed);
     s.rods[0].resultM = Pair(45000.0, -3e-11);
     s.rods[1].resultM = Pair(4.6e-8, -0.0);
-    s.rods[0].resultQ = Pair(1e6, 5e-7);   // 5e-13 of the largest force: noise
-    s.rods[0].resultN = Pair(2e-6, 0.0);   // 2e-12 of it: kept
+    s.rods[0].resultQ = Pair(1e6, 5e-7); // 5e-13 of the largest force: noise
+    s.rods[0].resultN = Pair(2e-6, 0.0); // 2e-12 of it: kept
     s.nodes[0].resultDisplacement = Triple(1e-3, 1e-16, 6.50521e-19);
     s.nodes[1].resultDisplacement = Triple(0.0, 0.0, 0.0);
     s.nodes[1].reaction = Triple(75000.0, 1e-8, 6.5e-19);
@@ -120,8 +121,8 @@ TEST(ReadableResults, MomentExtremeInsideASpanMatchesTheClosedForm)
 {
     const struct {
         const char *name;
-        Pair end;   // world position of the end node; the begin node is at (0, 0)
-        Pair load;  // qx, qy
+        Pair end;  // world position of the end node; the begin node is at (0, 0)
+        Pair load; // qx, qy
         Pair moments;
         bool exists;
         double distance;

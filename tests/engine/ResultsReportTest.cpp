@@ -34,19 +34,20 @@ StructureModel OneRod()
 const char *const unitsLine =
     "Единицы: силы N, длины и перемещения m, моменты N·m, углы поворота в радианах\r\n";
 
-const std::string expectedOneRod = std::string("ОТЧЕТ ПО КОНСТРУКЦИИ\r\n\r\n") + unitsLine +
-                                   "\r\nМоменты\r\n-------\r\n\r\n"
-                                   "Стержень 7:    \tM(3) =        1.5\t\tM(4) =      -2.25\r\n"
-                                   "\r\nПоперечные силы\r\n---------------\r\n\r\n"
-                                   "Стержень 7:    \tQ(3) =          0\t\tQ(4) = -1.23457e+06\r\n"
-                                   "\r\nПродольные силы\r\n---------------\r\n\r\n"
-                                   "Стержень 7:    \tN(3) =   0.000125\t\tN(4) =      1e-12\r\n"
-                                   "\r\nПеремещения\r\n-----------\r\n\r\n"
-                                   "Узел 3:  \tdx =        0.5  dy =     -0.125  da =          0\r\n"
-                                   "Узел 4:  \tdx =          0  dy =          0  da =          0\r\n"
-                                   "\r\nРеакции\r\n-------\r\n\r\n"
-                                   "Узел 4:  \tRx =        -50  Ry =     0.0625  M =        0.5\r\n"
-                                   "\r\nЭкстремумы моментов в пролетах\r\n------------------------------\r\n\r\n";
+const std::string expectedOneRod =
+    std::string("ОТЧЕТ ПО КОНСТРУКЦИИ\r\n\r\n") + unitsLine +
+    "\r\nМоменты\r\n-------\r\n\r\n"
+    "Стержень 7:    \tM(3) =        1.5\t\tM(4) =      -2.25\r\n"
+    "\r\nПоперечные силы\r\n---------------\r\n\r\n"
+    "Стержень 7:    \tQ(3) =          0\t\tQ(4) = -1.23457e+06\r\n"
+    "\r\nПродольные силы\r\n---------------\r\n\r\n"
+    "Стержень 7:    \tN(3) =   0.000125\t\tN(4) =      1e-12\r\n"
+    "\r\nПеремещения\r\n-----------\r\n\r\n"
+    "Узел 3:  \tdx =        0.5  dy =     -0.125  da =          0\r\n"
+    "Узел 4:  \tdx =          0  dy =          0  da =          0\r\n"
+    "\r\nРеакции\r\n-------\r\n\r\n"
+    "Узел 4:  \tRx =        -50  Ry =     0.0625  M =        0.5\r\n"
+    "\r\nЭкстремумы моментов в пролетах\r\n------------------------------\r\n\r\n";
 
 // Makes a Russian LC_NUMERIC (decimal comma) for as long as it lives, when
 // the system can build one.
@@ -175,8 +176,9 @@ TEST(ResultsReport, ListsTheReactionsOfSupportsAndTheMomentExtremeInsideASpan)
     const std::string extremeLines = report.substr(extremes);
     const Rod &second = RodNumber(s, 2);
     const bool fromNode2 = s.nodes[second.begin.node].number == 2;
-    const std::string expected = fromNode2 ? "Стержень 2:    \tM =         45\t\tx =          1 от узла 2\r\n"
-                                           : "Стержень 2:    \tM =         45\t\tx =          2 от узла 3\r\n";
+    const std::string expected = fromNode2
+                                     ? "Стержень 2:    \tM =         45\t\tx =          1 от узла 2\r\n"
+                                     : "Стержень 2:    \tM =         45\t\tx =          2 от узла 3\r\n";
     EXPECT_NE(extremeLines.find(expected), std::string::npos) << extremeLines;
     EXPECT_EQ(extremeLines.find("Стержень 1:"), std::string::npos) << "no vertex inside";
     EXPECT_EQ(extremeLines.find("Стержень 3:"), std::string::npos) << "no vertex inside";

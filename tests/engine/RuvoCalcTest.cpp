@@ -144,10 +144,11 @@ TEST_F(RuvoCalc, PrintsTheReportOfEveryExample)
         ASSERT_TRUE(ReadStructure(structure, ReadFile(file)).ok);
         ASSERT_TRUE(Calculated(structure));
         EXPECT_EQ(run.out, WithLineFeeds(ResultsReport(structure, false)));
-        EXPECT_EQ(run.out.rfind("ОТЧЕТ ПО КОНСТРУКЦИИ\n\nЕдиницы: силы N, длины и перемещения m, моменты N·m, углы "
-                                 "поворота в радианах\n\nМоменты\n-------\n\nСтержень 1:",
-                                 0),
-                  0u);
+        EXPECT_EQ(
+            run.out.rfind("ОТЧЕТ ПО КОНСТРУКЦИИ\n\nЕдиницы: силы N, длины и перемещения m, моменты N·m, углы "
+                          "поворота в радианах\n\nМоменты\n-------\n\nСтержень 1:",
+                          0),
+            0u);
     }
 }
 

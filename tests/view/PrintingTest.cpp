@@ -112,7 +112,8 @@ PageDisplays Moments()
 TEST(PagePrinting, MarginUnitAndFitFollowThePageAlone)
 {
     // Margins are a twentieth of the larger side, the unit is a 800th of the
-    // width; the 6 m x 4 m frame fills the tighter direction of the area.
+    // width; the 6 m x 4 m frame fills the tighter direction of the area,
+    // centred in it.
     const struct {
         int width, height;
         int margin, unit;
@@ -137,21 +138,23 @@ TEST(PagePrinting, MarginUnitAndFitFollowThePageAlone)
             const LogicalPoint p = port.toLogical(x, y);
             return QPoint(p.x, port.deviceRect.height() - p.y);
         };
-        // The lower-left corner of the structure on the lower-left corner
-        // inside the margins.
-        EXPECT_EQ(device(0, 0), QPoint(page.margin, page.height - page.margin));
-        // The upper-right node inside the area, touching it in the tighter
-        // direction (within the truncation of one pixel).
+        // The structure centred in the area inside the margins, touching it
+        // in the tighter direction (within the truncation of a pixel).
+        const QPoint lowerLeft = device(0, 0);
         const QPoint corner = device(6, 4);
-        EXPECT_LE(corner.x(), page.width - page.margin);
-        EXPECT_GE(corner.y(), page.margin);
+        EXPECT_NEAR((lowerLeft.x() + corner.x()) / 2.0, page.width / 2.0, 1.5);
+        EXPECT_NEAR((lowerLeft.y() + corner.y()) / 2.0, page.height / 2.0, 1.5);
+        EXPECT_GE(lowerLeft.x(), page.margin - 1);
+        EXPECT_LE(lowerLeft.y(), page.height - page.margin + 1);
+        EXPECT_LE(corner.x(), page.width - page.margin + 1);
+        EXPECT_GE(corner.y(), page.margin - 1);
         const double areaWidth = page.width - 2 * page.margin;
         const double areaHeight = page.height - 2 * page.margin;
         const bool widthTighter = areaWidth / 6.0 <= areaHeight / 4.0;
         if (widthTighter) {
-            EXPECT_NEAR(corner.x(), page.width - page.margin, 1.0);
+            EXPECT_NEAR(corner.x() - lowerLeft.x(), areaWidth, 2.0);
         } else {
-            EXPECT_NEAR(corner.y(), page.margin, 1.0);
+            EXPECT_NEAR(lowerLeft.y() - corner.y(), areaHeight, 2.0);
         }
     }
 }
@@ -190,15 +193,18 @@ TEST(PagePrinting, ThePageShowsResultsStructureAndLoadsWithoutGridOrSelection)
     }
 
     // The structure is drawn over the diagram: on the middle of the left
-    // column (x = d, away from loads and labels) no diagram pixel covers
-    // the rod.
-    const int columnTop = height - d - (height - 2 * d) / 4;
-    const int columnBottom = height - d - (height - 2 * d) / 8;
+    // column (away from loads and labels) no diagram pixel covers the rod.
+    const Viewport port = PrintedPageViewport(width, height, portal, Moments(), page.logicalDpiY());
+    const LogicalPoint foot = port.toLogical(0, 0);
+    const LogicalPoint head = port.toLogical(0, 4);
+    const int column = foot.x;
+    const int columnTop = port.deviceRect.height() - (foot.y + 3 * (head.y - foot.y) / 4);
+    const int columnBottom = port.deviceRect.height() - (foot.y + (head.y - foot.y) / 4);
     int rodPixels = 0;
     int diagramPixels = 0;
     const int u = width / 800;
     for (int y = columnBottom; y > columnTop; --y) {
-        for (int x = d - u / 2; x < d + (u + 1) / 2; ++x) {
+        for (int x = column - u / 2; x < column + (u + 1) / 2; ++x) {
             rodPixels += (page.pixel(x, y) & 0xffffff) == Rgb(RodColor);
             diagramPixels += (page.pixel(x, y) & 0xffffff) == Rgb(DiagramColor);
         }
@@ -323,12 +329,15 @@ TEST(PagePrinting, AnEmptyStructurePrintsAnEmptyPageOfTheDefaultExtents)
     StructureModel empty;
     const Viewport port = PageViewport(1000, 800, empty);
     const int d = PageMargin(1000, 800);
-    // 10 m x 6 m in an area of 900 x 700 pixels: 90 pixels per metre.
+    // 10 m x 6 m in an area of 900 x 700 pixels: 90 pixels per metre,
+    // centred: 0.89 m to spare below and above.
     EXPECT_DOUBLE_EQ(port.scale, std::min((1000 - 2 * d) / 10.0, (800 - 2 * d) / 6.0));
     EXPECT_EQ(port.originX, 0.0);
-    EXPECT_EQ(port.originY, 0.0);
+    EXPECT_NEAR(port.originY, -0.5 * ((800 - 2 * d) / port.scale - 6.0), 1e-12);
     const QImage page = RenderPage(1000, 800, empty, Moments());
-    EXPECT_EQ(CountAll(page, 0xffffff), page.width() * page.height());
+    // Nothing but the title block along the bottom margin.
+    const int titleTop = 800 - d - 2 * std::max(12, port.minimumFontPixels);
+    EXPECT_EQ(CountColour(page, 0xffffff, 0, 0, 1000, titleTop), 1000 * titleTop);
 }
 
 TEST(PagePrinting, CoincidentNodesStillGiveAPage)
@@ -438,6 +447,8 @@ TEST(PageExport, ThePageLiesInsideThePrinterMarginsOfTheSheet)
     // The page drawn in the paintable area is the printed page of that size:
     // the unit and margins follow the area, not the sheet.
     QImage printed(area.size(), QImage::Format_RGB32);
+    printed.setDotsPerMeterX(exported.dotsPerMeterX());
+    printed.setDotsPerMeterY(exported.dotsPerMeterY());
     printed.fill(Qt::white);
     {
         QPainter painter(&printed);
@@ -505,4 +516,45 @@ TEST(PageExport, RefusesUnknownFormatsAndUnwritablePlaces)
     }
     EXPECT_EQ(ReadBytes(kept), QByteArray("old contents"));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing/page.pdf"))));
+}
+
+// On paper the diagram ordinates grow with the page like every other size:
+// on an A4 page at 300 dpi (2480 pixels wide, unit 3) the clamp moment of a
+// cantilever, the largest moment, is 40 units = 120 pixels long, as its 40
+// pixels are on the screen, not a 3 mm hairline. Labels are at least 8 pt.
+TEST(PagePrinting, DiagramOrdinatesScaleWithThePage)
+{
+    StructureModel cantilever;
+    cantilever.nodes.Add(MakeNode(1, 0, 0, false));
+    cantilever.nodes.Add(MakeNode(2, 6, 0));
+    cantilever.rods.Add(MakeRod(1, 0, 1));
+    cantilever.nodes[1].force = Pair(0, -10);
+    double time = 0.0;
+    ASSERT_TRUE(Calculate(cantilever, time));
+
+    PageDisplays moments;
+    moments.showMoments = true;
+    moments.showLoads = false;
+    moments.showValues = false;
+    moments.showNumbers = false;
+    const int width = 2480, height = 3508;
+    QImage page(width, height, QImage::Format_RGB32);
+    page.setDotsPerMeterX(11811); // 300 dpi
+    page.setDotsPerMeterY(11811);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        PrintPage(painter, width, height, cantilever, moments);
+    }
+    const Viewport port = PrintedPageViewport(width, height, cantilever, moments, 300);
+    EXPECT_EQ(port.unit, 3);
+    EXPECT_GE(port.minimumFontPixels, 8 * 300 / 72) << "8 points at 300 dpi";
+    const LogicalPoint clamp = port.toLogical(0, 0);
+    const int rodY = port.deviceRect.height() - clamp.y;
+    int reach = 0;
+    for (int x = clamp.x; x <= clamp.x + 2; ++x)
+        for (int y = 0; y < height; ++y)
+            if ((page.pixel(x, y) & 0xffffff) == Rgb(DiagramColor))
+                reach = std::max(reach, std::abs(y - rodY));
+    EXPECT_NEAR(reach, 40 * 3, 3) << "the largest ordinate in pixels";
 }

@@ -41,6 +41,7 @@ bool WritePage(const char *programName, const std::string &path, StructureModel 
     displays.showDisplacements = choice.displacements;
     displays.showReactions = choice.reactions;
     displays.showNumbers = Settings::current().showNumbers != 0;
+    displays.fileName = QString::fromLocal8Bit(choice.sourceName.c_str());
 
     QString error;
     if (!ExportPage(QString::fromLocal8Bit(path.c_str()), structure, displays, DefaultExportLayout(),

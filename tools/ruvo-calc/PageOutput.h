@@ -11,6 +11,7 @@ struct PageChoice {
     bool axial = false;
     bool displacements = false;
     bool reactions = false;
+    std::string sourceName; // the structure file's name, for the title block
 };
 
 // Writes the printed page of the calculated structure (A4 portrait, loads

@@ -38,7 +38,8 @@ const char *const usage =
     "       ruvo-calc [--log PATH] [--debug] --export OUT.pdf|OUT.svg|OUT.png [--show LIST] FILE.str\n"
     "\n"
     "Calculates the plane frame in FILE.str with the default settings and prints\n"
-    "the results report (moments, shear forces, axial forces, displacements).\n"
+    "the results report (moments, shear forces, axial forces, displacements,\n"
+    "support reactions and the moment extremes inside spans).\n"
     "\n"
     "  --log PATH     write the calculation log to PATH\n"
     "  --debug        debug mode: positions instead of numbers, service elements kept\n"
@@ -272,6 +273,7 @@ int main(int argc, char **argv)
     if (!std::cout)
         return exitBadInput;
     if (!options.exportPath.empty()) {
+        page.sourceName = std::filesystem::path(options.file).filename().string();
         std::string reason;
         if (!WritePage(argv[0], options.exportPath, structure, page, reason)) {
             std::cerr << "ruvo-calc: cannot write " << options.exportPath << ": " << reason << '\n';

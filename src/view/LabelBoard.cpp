@@ -15,6 +15,11 @@ std::vector<std::pair<const QPainter *, LabelBoard *>> &Boards()
     return boards;
 }
 
+QMarginsF halo(const LabelBoard::Label &label)
+{
+    return label.halo;
+}
+
 // The point of the box nearest to p.
 QPointF NearestOnBox(const QRectF &box, QPointF p)
 {
@@ -52,11 +57,10 @@ void LabelBoard::place(const QRectF &area)
     qreal height = 0;
     for (const Label &label : labels) {
         // The halo is part of what must not overlap.
-        requests.push_back(
-            LabelRequest{label.box.marginsAdded(QMarginsF(label.halo, label.halo, label.halo, label.halo)),
-                         label.target, label.moves});
+        requests.push_back(LabelRequest{label.box.marginsAdded(halo(label)), label.target, label.moves});
         height = std::max(height, label.box.height());
     }
+    // The halos already keep neighbours apart; the gap only separates them.
     places = PlaceLabels(requests, area, 1.0, 1.5 * height);
     isPlaced = true;
 }
@@ -71,7 +75,7 @@ QRectF LabelBoard::bounds() const
 
 void LabelBoard::drawLabel(QPainter &painter, const Label &label, const QRectF &box)
 {
-    painter.fillRect(box.marginsAdded(QMarginsF(label.halo, label.halo, label.halo, label.halo)), Qt::white);
+    painter.fillRect(box.marginsAdded(halo(label)), Qt::white);
     painter.setFont(label.font);
     painter.setPen(label.color);
     const qreal ascent =
@@ -96,8 +100,7 @@ void LabelBoard::draw(const QRectF &area)
         painter.drawLine(labels[i].target, NearestOnBox(box, labels[i].target));
     }
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        const qreal h = labels[i].halo;
-        const QRectF box = places[i].box.marginsRemoved(QMarginsF(h, h, h, h));
+        const QRectF box = places[i].box.marginsRemoved(halo(labels[i]));
         if (!area.intersects(box))
             continue;
         drawLabel(painter, labels[i], box);

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMarginsF>
 #include <QString>
 #include <vector>
 
@@ -25,7 +26,10 @@ public:
         QRectF box;     // at the anchor, device pixels
         QPointF target; // the point the label names
         std::vector<QPointF> moves;
-        qreal halo = 1;   // pixels of canvas colour round the text
+        // Pixels of canvas colour round the text: wider at the sides, so
+        // that a line ending beside a number is not read as its sign, but
+        // never over the point the label names.
+        QMarginsF halo{1, 1, 1, 1};
         qreal ascent = 0; // from the top of the box to the baseline
     };
 

@@ -154,7 +154,20 @@ void LogicalPainter::valueText(int x, int y, const QString &label, HAlign horizo
     value.box = labels->box(device(x, y), label, horizontal, vertical);
     value.ascent = labels->box(QPointF(0, 0), label, HAlign::Left, VAlign::Baseline).top() * -1;
     value.target = device(target.x, target.y);
-    value.halo = std::max(1.0, 0.5 * drawingUnit);
+    // A wide halo at the sides, narrowed where the labelled point lies
+    // close beside the text, so that the halo never hides it.
+    const double side = std::max(2.0, 0.45 * value.box.height());
+    const double clearance = 4.0;
+    const QPointF &t = value.target;
+    const bool level = t.y() >= value.box.top() - side && t.y() <= value.box.bottom() + side;
+    double left = side;
+    double right = side;
+    if (level && t.x() <= value.box.left())
+        left = std::clamp(value.box.left() - t.x() - clearance, 1.0, side);
+    if (level && t.x() >= value.box.right())
+        right = std::clamp(t.x() - value.box.right() - clearance, 1.0, side);
+    const double above = std::max(1.0, 0.08 * value.box.height());
+    value.halo = QMarginsF(left, above, right, above);
     const double step = std::max(2.0, 0.6 * value.box.height());
     const double reach = 10 * step;
     if (slide.kind == LabelSlide::Kind::Along) {

@@ -602,3 +602,33 @@ TEST_F(RuvoViewTest, PaintFinishesOnHugeAndInvalidValues)
 }
 
 } // namespace
+
+// "Показать всю конструкцию" makes room for the value labels: in a small
+// window the settlement example's reactions ("-1514.42 N" left of the left
+// support) and its moment values are whole after a fit, none touches the
+// window's edge.
+TEST_F(RuvoViewTest, FitKeepsEveryValueLabelInsideTheWindow)
+{
+    ASSERT_TRUE(doc.openFile(QStringLiteral(RUVO_SOURCE_EXAMPLES "/settlement.str")));
+    view.resize(360, 240);
+    paint();
+    view.resultCommand(Command::ShowMoments);
+    view.resultCommand(Command::ShowReactions);
+    ASSERT_TRUE(checked(Command::ShowReactions));
+    view.fitAllCommand();
+    const QImage picture = paint();
+    const int w = picture.width();
+    const int h = picture.height();
+    int onEdges = 0;
+    int labelled = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = picture.pixel(x, y) & 0xffffff;
+            const bool value = c == rgb(ReactionColor) || c == rgb(DiagramColor);
+            labelled += value;
+            if (value && (x < 2 || y < 2 || x >= w - 2 || y >= h - 2))
+                ++onEdges;
+        }
+    EXPECT_GT(labelled, 0);
+    EXPECT_EQ(onEdges, 0) << "a value or diagram reaches the window's edge";
+}

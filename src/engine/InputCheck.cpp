@@ -53,7 +53,6 @@ bool CheckInputMagnitudes(const StructureModel &structure)
         const Rod &rod = structure.rods[r];
         const std::initializer_list<Field> fields = {
             {"EI", rod.EI},
-            {"EF", rod.EF},
             {"Высота", rod.height},
             {"Альфа", rod.alpha},
             {"qx", rod.load.x},

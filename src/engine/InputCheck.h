@@ -9,7 +9,8 @@
 // whatever units the structure is drawn in.
 constexpr double InputMagnitudeLimit = 1e50;
 
-// Refuses, before anything is prepared, a finite node or rod value beyond
+// Refuses, before anything is prepared, a finite node or rod value that the
+// calculation uses (not EF, nu or mu: the rods are axially rigid) beyond
 // InputMagnitudeLimit: message 50224 (node) or 50225 (rod) naming the
 // element and the field. Values that are not finite are left for the
 // structure check, which has its own message for them.

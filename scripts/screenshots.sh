@@ -80,13 +80,22 @@ moments=5 shear=6 axial=7 displacements=8 reactions=9
 
 for file in "$here"/examples/*.str; do
     name=$(basename "$file" .str)
-    "$ruvo" "$file" >"$work/ruvo.log" 2>&1 &
-    pid=$!
+    # The X connection is now and then refused at start; a few tries.
     window=""
-    for _ in $(seq 300); do
-        window=$(xdotool search --onlyvisible --name 'Руво' 2>/dev/null | head -n 1 || true)
+    for _ in 1 2 3; do
+        "$ruvo" "$file" >"$work/ruvo.log" 2>&1 &
+        pid=$!
+        for _ in $(seq 300); do
+            window=$(xdotool search --onlyvisible --name 'Руво' 2>/dev/null | head -n 1 || true)
+            [ -n "$window" ] && break
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
         [ -n "$window" ] && break
-        sleep 0.1
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        pid=""
+        sleep 1
     done
     [ -n "$window" ] || { echo "the main window did not appear" >&2; cat "$work/ruvo.log" >&2; exit 1; }
     xdotool windowmove --sync "$window" 0 0

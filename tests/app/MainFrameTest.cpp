@@ -447,9 +447,9 @@ TEST_F(MainFrameTest, AModifiedStructureIsOnlyReplacedAfterTheSavePrompt)
 TEST_F(MainFrameTest, UndoAfterOpeningAFileCannotOverwriteItWithTheOldStructure)
 {
     RuvoDoc source;
-    source.structure.addNode(0.0, 0.0, false);
-    source.structure.addNode(0.0, 3.0, true);
-    source.structure.addRod(0, 1);
+    EditableStructure(source).addNode(0.0, 0.0, false);
+    EditableStructure(source).addNode(0.0, 3.0, true);
+    EditableStructure(source).addRod(0, 1);
     ASSERT_TRUE(source.saveFile(pathOf("p.str")));
     ASSERT_TRUE(source.saveFile(pathOf("first.str")));
     QFile original(pathOf("p.str"));
@@ -476,7 +476,7 @@ TEST_F(MainFrameTest, UndoAfterOpeningAFileCannotOverwriteItWithTheOldStructure)
         QTest::keyClick(frame.get(), Qt::Key_Z, Qt::ControlModifier);
         frame->action(Command::EditUndo)->trigger();
         frame->document()->undo();
-        EXPECT_EQ(frame->document()->structure.nodes.count, 2);
+        EXPECT_EQ(frame->document()->structure().nodes.count, 2);
         EXPECT_FALSE(frame->document()->isModified());
         frame->action(Command::FileSave)->trigger();
         QFile written(pathOf("p.str"));
@@ -514,7 +514,7 @@ TEST_F(MainFrameTest, UndoAfterOpeningAFileCannotOverwriteItWithTheOldStructure)
     EXPECT_FALSE(enabled(Command::EditUndo));
     EXPECT_FALSE(enabled(Command::EditRedo));
     frame->document()->undo();
-    EXPECT_EQ(frame->document()->structure.nodes.count, 0);
+    EXPECT_EQ(frame->document()->structure().nodes.count, 0);
 }
 
 TEST_F(MainFrameTest, OpenedAndSavedFilesEnterTheRecentListAndMissingOnesLeaveIt)

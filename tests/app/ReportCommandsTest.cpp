@@ -10,6 +10,7 @@
 #include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "fixtures/FilesAndPixels.h"
+#include "model/Settings.h"
 #include "numeric/CalcLog.h"
 #include "support/DocumentAccess.h"
 
@@ -101,10 +102,16 @@ TEST_F(ReportCommandsTest, TheLogCommandShowsTheFileOrReportsItsAbsence)
 {
     const QString logPath = QString::fromStdString(LogFilePath());
     QFile::remove(logPath);
+    // With logging on, the message about the missing log is shown but not
+    // written into a new log of its own.
+    const int logEnabled = Settings::current().logEnabled;
+    Settings::current().logEnabled = 1;
     ASSERT_TRUE(reports.onCommand(Command::ShowLog));
+    Settings::current().logEnabled = logEnabled;
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0].headline, "Файл журнала не существует!");
     EXPECT_EQ(reporter.messages[0].reason, "Включите запись в журнал в диалоге Настройки");
+    EXPECT_FALSE(QFile::exists(logPath));
 
     for (const QByteArray &contents :
          {QByteArray(), QByteArray("SOLVING MAIN EQUATION\n\nA[2,2]:\n     1      2 \n")}) {

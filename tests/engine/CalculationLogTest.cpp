@@ -369,7 +369,7 @@ TEST(CalculationLog, RefusesAnAbsurdLoadBeforePreparingIt)
 TEST(CalculationLog, ReportsAMathErrorWithTheFunctionFirst)
 {
     TemporaryLog log;
-    RecordedErrors errors;
+    RecordingReporter errors;
     Calculation::ReportMathException("Overflow range error", "SolveStatic");
     ASSERT_EQ(errors.messages.size(), 1u);
     EXPECT_EQ(errors.messages[0].headline, "Произошла математическая ошибка в функции SolveStatic:\n"

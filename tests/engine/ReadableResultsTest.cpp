@@ -187,7 +187,7 @@ TEST(ReadableResults, AMechanismWithHingedJointsPointsAtRigidJoints)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         StructureModel s = portal(c.corner);
-        RecordedErrors errors;
+        RecordingReporter errors;
         double time = 0.0;
         EXPECT_FALSE(Calculate(s, time));
         ASSERT_EQ(errors.messages.size(), 1u);

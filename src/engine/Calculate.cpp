@@ -4,6 +4,8 @@
 #include "engine/InputCheck.h"
 #include "engine/Preparation.h"
 #include "engine/ResultNoise.h"
+#include "engine/RigidMethodLimits.h"
+#include "engine/StiffnessCalculation.h"
 #include "model/MathException.h"
 #include "model/Settings.h"
 
@@ -58,6 +60,14 @@ bool Calculate(StructureModel &structure, double &time)
         // The calculation and every array it owns live only for this run;
         // RunCalculation reports its own failures.
         guarded("RunCalculation", [&] {
+            if (Settings::current().axialCompliance != 0) {
+                auto calculation = std::make_unique<StiffnessCalculation>(structure);
+                result = calculation->Run();
+                time = calculation->totalTime;
+                return result;
+            }
+            if (!CheckRigidMethodMemory(structure))
+                return false;
             auto calculation = std::make_unique<Calculation>(structure);
             result = calculation->RunCalculation();
             time = calculation->totalTime;

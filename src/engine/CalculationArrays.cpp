@@ -1,4 +1,5 @@
 #include "engine/Calculation.h"
+#include "engine/RigidMethodLimits.h"
 #include "engine/CalculationKernels.h"
 #include "model/MathException.h"
 #include "model/Settings.h"
@@ -148,11 +149,11 @@ bool Calculation::InitializeArrays()
     NZ = 2 * NK - NC0 - NC;
     LogPrintf("Unknown displacements: %d angular, %d linear\n\n", NG, NZ);
     if (NZ < 0) {
-        ReportMessage(negativeUnknownsMessage);
+        ReportRigidMethodLimit(structure, negativeUnknownsMessage);
         return false;
     }
     if (NZ == 0) {
-        ReportMessage(noLinearUnknownsMessage);
+        ReportRigidMethodLimit(structure, noLinearUnknownsMessage);
         return false;
     }
 

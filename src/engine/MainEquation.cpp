@@ -1,4 +1,5 @@
 #include "engine/Calculation.h"
+#include "engine/RigidMethodLimits.h"
 #include "engine/CalculationKernels.h"
 #include "engine/MechanismReport.h"
 #include "model/Settings.h"
@@ -94,7 +95,7 @@ bool Calculation::FindTransposition(const Matrix &A, IntVector &P)
             }
         }
         if (found < 0) {
-            ReportMessage(unsolvableMessage);
+            ReportRigidMethodLimit(structure, unsolvableMessage);
             return false;
         }
         if (found != b)

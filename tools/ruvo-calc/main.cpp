@@ -34,8 +34,9 @@ constexpr int exitBadInput = 2;
 constexpr int exitNotWritten = 3;
 
 const char *const usage =
-    "Usage: ruvo-calc [--log PATH] [--debug] FILE.str\n"
-    "       ruvo-calc [--log PATH] [--debug] --export OUT.pdf|OUT.svg|OUT.png [--show LIST] FILE.str\n"
+    "Usage: ruvo-calc [--log PATH] [--debug] [--axial-compliance] FILE.str\n"
+    "       ruvo-calc [--log PATH] [--debug] [--axial-compliance] --export OUT.pdf|OUT.svg|OUT.png\n"
+    "                 [--show LIST] FILE.str\n"
     "\n"
     "Calculates the plane frame in FILE.str with the default settings and prints\n"
     "the results report (moments, shear forces, axial forces, displacements,\n"
@@ -43,6 +44,9 @@ const char *const usage =
     "\n"
     "  --log PATH     write the calculation log to PATH\n"
     "  --debug        debug mode: positions instead of numbers, service elements kept\n"
+    "  --axial-compliance\n"
+    "                 treat the rods as axially compliant with their EF (stiffness\n"
+    "                 method): calculates frames the axially rigid method refuses\n"
     "  --export OUT   also write the printed page (A4) to OUT; the format follows\n"
     "                 the extension: .pdf, .svg or .png\n"
     "  --show LIST    result displays on the page, separated by commas: moments,\n"
@@ -60,6 +64,7 @@ struct Options {
     std::string showList;
     bool showGiven = false;
     bool debug = false;
+    bool axialCompliance = false;
     bool help = false;
 };
 
@@ -132,6 +137,8 @@ bool parseArguments(int argc, char **argv, Options &options)
             options.help = true;
         } else if (argument == "--debug") {
             options.debug = true;
+        } else if (argument == "--axial-compliance") {
+            options.axialCompliance = true;
         } else if (argument == "--log") {
             if (i + 1 >= argc || argv[i + 1][0] == '\0') {
                 std::cerr << "ruvo-calc: --log needs a file path\n";
@@ -239,6 +246,7 @@ int main(int argc, char **argv)
 
     Settings &settings = Settings::current();
     settings.debugMode = options.debug;
+    settings.axialCompliance = options.axialCompliance ? 1 : 0;
     if (options.logPath.empty()) {
         settings.logEnabled = 0;
         SetLogFilePath(privateLogPath());

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "engine/StiffnessElement.h"
+#include "model/StructureModel.h"
+
+#include <string>
+#include <vector>
+
+// One calculation of a prepared structure by the direct stiffness method
+// with axially compliant rods (setting "AxialCompliance"). It shares the
+// preparation, the restoration and the result fields with the mixed method:
+// the results land exactly where the mixed method puts them.
+//
+// Unknowns per free node: the translations not fixed by its service links
+// (the bars that the preparation put in place of pins and rollers stay
+// axially rigid and act as exact constraints), and a rotation where a rigid
+// rod end meets the node. Support nodes move by their prescribed
+// displacements. Every user rod is an element with EI and EF.
+class StiffnessCalculation {
+public:
+    explicit StiffnessCalculation(StructureModel &structure);
+    StiffnessCalculation(const StiffnessCalculation &) = delete;
+    StiffnessCalculation &operator=(const StiffnessCalculation &) = delete;
+
+    // Deletes the log, calculates and writes the results into the structure.
+    // False after an error has been reported and logged; then no result
+    // field has been written.
+    bool Run();
+
+    // Whether the structure can carry loads with compliant rods: assembles
+    // and factorises without logging, reporting or writing anything. False
+    // also when the input cannot be calculated at all.
+    bool IsStable();
+
+    double totalTime = 0.0; // seconds, set by a successful run
+
+private:
+    struct Link {
+        int rod;
+        double tx, ty; // unit vector from the free node to its support
+        double ax, ay; // prescribed translation of the support
+    };
+    // How the translation of a node follows from the unknowns:
+    // u = u0 + basis * q, with `translations` columns of the basis.
+    struct NodeDofs {
+        double u0x = 0.0, u0y = 0.0, rotation0 = 0.0;
+        double basis[2][2] = {};
+        int translations = 0;
+        int first = -1;    // index of the first translation unknown
+        int rotation = -1; // index of the rotation unknown
+        bool support = false;
+        std::vector<Link> links;
+    };
+
+    bool checkInput(bool report);
+    bool setUpUnknowns(bool report);
+    void buildElements();
+    // Global end displacement d of element rod: const + sum coefficient * q.
+    int elementMap(int rod, double constant[6], int index[6], double coefficient[6][6]) const;
+    void assemble(std::vector<double> &rhs, bool withLoads);
+    bool factorise(bool report);
+    void solve(const std::vector<double> &rhs);
+    void transferResults();
+    std::string unknownName(int unknown) const;
+    int nodeLabel(int node) const;
+    int rodLabel(int rod) const;
+    void logUnknowns() const;
+
+    StructureModel &structure;
+    std::vector<NodeDofs> nodes;
+    std::vector<char> isLink; // rod is a rigid service link
+    std::vector<StiffnessElement> elements;
+    int unknowns = 0;
+    std::vector<int> unknownNode;  // node of each unknown
+    std::vector<char> unknownKind; // 0 along basis column 0, 1 along column 1, 2 rotation
+
+    struct Solver;
+    Solver *solver = nullptr;
+    std::vector<double> q; // the solution
+    double smallestPivot = 0.0;
+    int smallestPivotUnknown = -1;
+
+public:
+    ~StiffnessCalculation();
+};
+
+// Positions of the rods whose EF is still the bare default 1.0 while their
+// EI is not: with compliant rods they stretch like rubber.
+std::vector<int> RodsWithBareAxialRigidity(const StructureModel &structure);
+// One sentence naming those rods by number (positions in debug mode), empty
+// when there are none.
+std::string BareAxialRigidityNote(const StructureModel &structure, bool debugMode);

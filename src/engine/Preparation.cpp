@@ -4,9 +4,11 @@
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -385,13 +387,16 @@ bool CheckStructure(StructureModel &structure)
         return false;
     }
 
-    IndexList rodsAtNode;
-    for (int n = 0; n < structure.nodes.count; ++n) {
-        structure.rodsAtNode(n, rodsAtNode);
-        if (rodsAtNode.count == 0) {
-            ReportMessage(50204);
-            return false;
-        }
+    // One pass over the rods (their nodes are valid here): asking every node
+    // for its rods would take nodes x rods steps on a large frame.
+    std::vector<char> hasRod(structure.nodes.count, 0);
+    for (const Rod &rod : structure.rods) {
+        hasRod[rod.begin.node] = 1;
+        hasRod[rod.end.node] = 1;
+    }
+    if (std::find(hasRod.begin(), hasRod.end(), 0) != hasRod.end()) {
+        ReportMessage(50204);
+        return false;
     }
 
     for (const Rod &rod : structure.rods) {

@@ -1,6 +1,8 @@
 #include "engine/ResultsReport.h"
 
+#include "engine/StiffnessCalculation.h"
 #include "model/CLocale.h"
+#include "model/Settings.h"
 #include "model/SpanExtreme.h"
 #include "numeric/Messages.h"
 
@@ -86,6 +88,13 @@ std::string ResultsReport(const StructureModel &structure, bool debugMode)
                         nodeLabel(structure, rod.begin.node, debugMode));
     }
 
-    return std::string(LoadString(50105)) + LoadString(50114) + moments + shear + axial + displacements +
-           reactions + extremes;
+    std::string report = std::string(LoadString(50105)) + LoadString(50114) + moments + shear + axial +
+                         displacements + reactions + extremes;
+    // With compliant rods, name once the rods whose EF was never set.
+    if (Settings::current().axialCompliance != 0) {
+        const std::string note = BareAxialRigidityNote(structure, debugMode);
+        if (!note.empty())
+            report += "\r\nПримечание: " + note + "\r\n";
+    }
+    return report;
 }

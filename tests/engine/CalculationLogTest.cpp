@@ -213,6 +213,10 @@ Message ExpectedMessage(int id, const char *argument)
             placeholder = text.find("%d");
         text.replace(placeholder, 2, argument);
     }
+    // The rigid method's own limits: every such structure of the table is
+    // stable with compliant rods, so the message points the way.
+    if (id == 50207 || id == 50216 || id == 50222)
+        text += std::string("\n") + LoadString(50229);
     return SplitMessage(text);
 }
 

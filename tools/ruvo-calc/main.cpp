@@ -34,9 +34,9 @@ constexpr int exitBadInput = 2;
 constexpr int exitNotWritten = 3;
 
 const char *const usage =
-    "Usage: ruvo-calc [--log PATH] [--debug] [--axial-compliance] FILE.str\n"
-    "       ruvo-calc [--log PATH] [--debug] [--axial-compliance] --export OUT.pdf|OUT.svg|OUT.png\n"
-    "                 [--show LIST] FILE.str\n"
+    "Usage: ruvo-calc [--log PATH] [--debug] FILE.str\n"
+    "       ruvo-calc [--log PATH] [--debug] --export OUT.pdf|OUT.svg|OUT.png [--show LIST] FILE.str\n"
+    "       (--axial-compliance may be added to either)\n"
     "\n"
     "Calculates the plane frame in FILE.str with the default settings and prints\n"
     "the results report (moments, shear forces, axial forces, displacements,\n"

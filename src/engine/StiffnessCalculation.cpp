@@ -24,10 +24,19 @@ constexpr int mechanismMessage = 50213;
 constexpr int momentAtHingedNodeMessage = 50223;
 // The full stiffness matrix goes to the log only while it is this small.
 constexpr int largestLoggedMatrix = 60;
-// A pivot of the equilibrated matrix (unit diagonal) at or below this is a
-// zero pivot: the structure can move without resistance there. Stiff
-// frames with EF/EI up to about 1e11 keep their softest pivots well above.
-constexpr double zeroPivot = 1e-12;
+// Pivots of the equilibrated matrix (unit diagonal) above this leave no
+// doubt that the structure is stable. A mechanism leaves round-off of about
+// 1e-16 times the ratio of axial to bending stiffness (EF L^2 / EI) in its
+// pivot, while a frame that bending alone holds sideways has pivots of about
+// EI / (EF L^2) and less: smaller pivots are decided on a matrix whose rods
+// are as stiff along as across.
+constexpr double clearPivot = 1e-9;
+// Pivots of a mechanism when axial and bending stiffness are of one size.
+constexpr double mechanismPivot = 1e-11;
+// A rod whose end forces and loads miss their balance by more than this
+// (relative) moved so far that only a mechanism explains it.
+constexpr double rodBalance = 1e-7;
+constexpr int refinementSteps = 10;
 // Results beyond this magnitude are an overflow, as in the mixed method.
 constexpr double resultLimit = 1e300;
 
@@ -36,9 +45,10 @@ long clockMilliseconds()
     return static_cast<long>(std::clock() / (CLOCKS_PER_SEC / 1000));
 }
 
-double cleaned(double value)
+double cleaned(long double value)
 {
-    return std::fabs(value) <= 1e-10 ? 0.0 : value;
+    const double rounded = static_cast<double>(value);
+    return std::fabs(rounded) <= 1e-10 ? 0.0 : rounded;
 }
 
 bool rigidAt(JointType joint)
@@ -55,6 +65,8 @@ struct StiffnessCalculation::Solver {
     std::vector<double> scale;     // 1/sqrt(diagonal)
     Eigen::SparseMatrix<double> K; // equilibrated, lower triangle
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower> ldlt;
+    int weakest = -1;          // unknown of the smallest pivot
+    double weakestPivot = 1.0; // of the equilibrated matrix
 };
 
 StiffnessCalculation::StiffnessCalculation(StructureModel &structure) : structure(structure) {}
@@ -218,9 +230,11 @@ bool StiffnessCalculation::setUpUnknowns(bool report)
     return true;
 }
 
-void StiffnessCalculation::buildElements()
+void StiffnessCalculation::buildElements(bool surrogate)
 {
     elements.assign(structure.rods.count, StiffnessElement());
+    if (!surrogate)
+        stiffnessRatio = 0.0;
     for (int r = 0; r < structure.rods.count; ++r) {
         if (isLink[r])
             continue;
@@ -234,6 +248,10 @@ void StiffnessCalculation::buildElements()
         input.ey = e.y;
         input.EI = rod.EI;
         input.EF = rod.EF;
+        if (surrogate) {
+            const double length2 = (e.x - b.x) * (e.x - b.x) + (e.y - b.y) * (e.y - b.y);
+            input.EF = 12.0 * rod.EI / length2;
+        }
         input.hingedBegin = !rigidAt(rod.begin.joint);
         input.hingedEnd = !rigidAt(rod.end.joint);
         input.qx = rod.load.x;
@@ -243,6 +261,10 @@ void StiffnessCalculation::buildElements()
         input.alpha = rod.alpha;
         input.height = rod.height;
         elements[r] = MakeStiffnessElement(input);
+        if (!surrogate) {
+            const double L = elements[r].length;
+            stiffnessRatio = std::fmax(stiffnessRatio, input.EF * L * L / input.EI);
+        }
     }
 }
 
@@ -274,9 +296,8 @@ int StiffnessCalculation::elementMap(int r, double constant[6], int index[6], do
     return m;
 }
 
-void StiffnessCalculation::assemble(std::vector<double> &rhs, bool withLoads)
+void StiffnessCalculation::assemble(Solver &s, std::vector<double> &rhs, bool withLoads)
 {
-    Solver &s = *solver;
     s.triplets.clear();
     s.triplets.reserve(static_cast<size_t>(structure.rods.count) * 21);
     s.diagonal.assign(unknowns, 0.0);
@@ -325,7 +346,7 @@ void StiffnessCalculation::assemble(std::vector<double> &rhs, bool withLoads)
             }
         }
         const double L = e.length;
-        const double translationScale = std::fmax(rod.EF / L, 12.0 * rod.EI / (L * L * L));
+        const double translationScale = std::fmax(e.k[0][0], 12.0 * rod.EI / (L * L * L));
         const double rotationScale = 4.0 * rod.EI / L;
         for (int a = 0; a < m; ++a) {
             double f = 0.0;
@@ -377,27 +398,21 @@ std::string StiffnessCalculation::unknownName(int unknown) const
     return text;
 }
 
-bool StiffnessCalculation::factorise(bool report)
+bool StiffnessCalculation::factor(Solver &s, double threshold, int &zeroAt)
 {
-    Solver &s = *solver;
-    smallestPivot = 1.0;
-    smallestPivotUnknown = -1;
-    auto refuse = [&](int unknown) {
-        smallestPivotUnknown = unknown;
-        if (report) {
-            LogPrintf("Zero pivot of unknown %d after scaling\n\n", unknown);
-            ReportError("%s\n%s", LoadString(mechanismMessage), unknownName(unknown).c_str());
-        }
-        return false;
-    };
+    zeroAt = -1;
     // A diagonal that is round-off against the rods that make it: nothing
     // holds the node in that direction.
     s.scale.assign(unknowns, 0.0);
     for (int i = 0; i < unknowns; ++i) {
-        if (!(s.diagonal[i] > 1e-12 * s.reference[i]) || !std::isfinite(s.diagonal[i]))
-            return refuse(i);
+        if (!(s.diagonal[i] > 1e-12 * s.reference[i]) || !std::isfinite(s.diagonal[i])) {
+            zeroAt = i;
+            return false;
+        }
         s.scale[i] = 1.0 / std::sqrt(s.diagonal[i]);
     }
+    s.weakest = -1;
+    s.weakestPivot = 1.0;
     if (unknowns == 0)
         return true;
     for (Eigen::Triplet<double> &t : s.triplets)
@@ -407,57 +422,80 @@ bool StiffnessCalculation::factorise(bool report)
     std::vector<Eigen::Triplet<double>>().swap(s.triplets);
 
     s.ldlt.compute(s.K);
-    if (s.ldlt.info() != Eigen::Success) {
+    const bool exact = s.ldlt.info() == Eigen::Success;
+    if (!exact) {
         // An exact zero stopped the factorisation; a tiny shift lets it run
         // to the end so that the zero can be found.
         s.ldlt.setShift(1e-14);
         s.ldlt.compute(s.K);
         s.ldlt.setShift(0.0);
-        smallestPivot = 0.0;
     }
     const Eigen::VectorXd &D = s.ldlt.vectorD();
     const auto &inverse = s.ldlt.permutationPinv().indices();
-    int weakest = -1;
+    int weakest = 0;
     for (int k = 0; k < unknowns; ++k) {
-        const double pivot = D[k];
-        if (weakest < 0 || pivot < D[weakest])
+        if (D[k] < D[weakest])
             weakest = k;
-        if (!(pivot > zeroPivot))
-            return refuse(inverse[k]);
+        if (zeroAt < 0 && !(D[k] > threshold))
+            zeroAt = inverse[k];
     }
-    if (s.ldlt.info() != Eigen::Success)
-        return refuse(inverse[weakest]);
-    smallestPivot = D[weakest];
-    smallestPivotUnknown = inverse[weakest];
-    return true;
+    s.weakest = inverse[weakest];
+    s.weakestPivot = D[weakest];
+    if (!exact && zeroAt < 0)
+        zeroAt = s.weakest;
+    return zeroAt < 0;
 }
 
-void StiffnessCalculation::solve(const std::vector<double> &rhs)
+bool StiffnessCalculation::findMechanism(int &unknown)
 {
-    q.assign(unknowns, 0.0);
-    if (unknowns == 0)
-        return;
-    Solver &s = *solver;
-    Eigen::VectorXd b(unknowns);
-    for (int i = 0; i < unknowns; ++i)
-        b[i] = rhs[i] * s.scale[i];
-    Eigen::VectorXd y = s.ldlt.solve(b);
-    // One step of refinement recovers the digits that the ratio of axial
-    // to bending stiffness costs.
-    const Eigen::VectorXd residual = b - s.K.selfadjointView<Eigen::Lower>() * y;
-    y += s.ldlt.solve(residual);
-    for (int i = 0; i < unknowns; ++i) {
-        q[i] = y[i] * s.scale[i];
-        if (!(std::fabs(q[i]) <= resultLimit))
-            OnMathError(MathErrorKind::Overflow);
-    }
+    // Which modes move freely does not depend on how stiff the rods are
+    // along their axes, only on their being stiff at all. With axial and
+    // bending stiffness of one size the pivots of a mechanism are round-off
+    // and those of a stable frame are not, whatever the user's EF.
+    buildElements(true);
+    Solver surrogate;
+    std::vector<double> rhs;
+    assemble(surrogate, rhs, false);
+    const bool stable = factor(surrogate, mechanismPivot, unknown);
+    buildElements(false);
+    return !stable;
 }
 
-void StiffnessCalculation::transferResults()
+bool StiffnessCalculation::factorise(bool report)
+{
+    Solver &s = *solver;
+    int zeroAt = -1;
+    // Round-off in the pivots of a mechanism grows with the ratio of axial
+    // to bending stiffness.
+    bool ok = factor(s, std::fmax(clearPivot, 1e4 * 2.2e-16 * stiffnessRatio), zeroAt);
+    smallestPivot = s.weakestPivot;
+    smallestPivotUnknown = s.weakest;
+    if (!ok) {
+        // Small pivots: a mechanism, or a frame whose rods are much
+        // stiffer along their axes than across.
+        int mechanismAt = -1;
+        if (findMechanism(mechanismAt))
+            zeroAt = mechanismAt;
+        else
+            ok = s.ldlt.info() == Eigen::Success && s.weakestPivot > 0.0;
+    }
+    if (ok)
+        return true;
+    smallestPivotUnknown = zeroAt;
+    if (report) {
+        LogPrintf("Zero pivot of unknown %d after scaling\n\n", zeroAt);
+        ReportError("%s\n%s", LoadString(mechanismMessage), unknownName(zeroAt).c_str());
+    }
+    return false;
+}
+
+void StiffnessCalculation::nodeDisplacements(std::vector<long double> &ux, std::vector<long double> &uy,
+                                             std::vector<long double> &turn) const
 {
     const int nodeCount = structure.nodes.count;
-    // Node displacements: translations and the counter-clockwise rotation.
-    std::vector<double> ux(nodeCount), uy(nodeCount), turn(nodeCount);
+    ux.assign(nodeCount, 0.0L);
+    uy.assign(nodeCount, 0.0L);
+    turn.assign(nodeCount, 0.0L);
     for (int k = 0; k < nodeCount; ++k) {
         const NodeDofs &dofs = nodes[k];
         ux[k] = dofs.u0x;
@@ -466,29 +504,169 @@ void StiffnessCalculation::transferResults()
             ux[k] += dofs.basis[0][j] * q[dofs.first + j];
             uy[k] += dofs.basis[1][j] * q[dofs.first + j];
         }
-        turn[k] = dofs.rotation >= 0 ? q[dofs.rotation] : dofs.rotation0;
+        turn[k] = dofs.rotation >= 0 ? q[dofs.rotation] : static_cast<long double>(dofs.rotation0);
+    }
+}
+
+// The end forces in the rod's axes, from the difference of its end
+// translations: a translation of the whole rod gives exactly nothing, so
+// that large movements of stiff rods keep the digits of their forces.
+void StiffnessCalculation::rodEndForces(int r, const std::vector<long double> &ux,
+                                        const std::vector<long double> &uy,
+                                        const std::vector<long double> &turn, long double ends[6]) const
+{
+    const Rod &rod = structure.rods[r];
+    const StiffnessElement &e = elements[r];
+    const int b = rod.begin.node;
+    const int n = rod.end.node;
+    const long double dx = ux[n] - ux[b];
+    const long double dy = uy[n] - uy[b];
+    const long double local[6] = {0.0L, 0.0L, turn[b], e.c * dx + e.s * dy, -e.s * dx + e.c * dy, turn[n]};
+    for (int i = 0; i < 6; ++i) {
+        ends[i] = e.fixedEnd[i];
+        for (int j = 2; j < 6; ++j)
+            ends[i] += e.k[i][j] * local[j];
+    }
+}
+
+void StiffnessCalculation::toGlobal(int r, const long double ends[6], long double global[6]) const
+{
+    const StiffnessElement &e = elements[r];
+    for (int base : {0, 3}) {
+        global[base] = e.c * ends[base] - e.s * ends[base + 1];
+        global[base + 1] = e.s * ends[base] + e.c * ends[base + 1];
+        global[base + 2] = ends[base + 2];
+    }
+}
+
+void StiffnessCalculation::residual(std::vector<long double> &r) const
+{
+    r.assign(unknowns, 0.0L);
+    for (int k = 0; k < structure.nodes.count; ++k) {
+        const Node &node = structure.nodes[k];
+        const NodeDofs &dofs = nodes[k];
+        if (dofs.support)
+            continue;
+        for (int j = 0; j < dofs.translations; ++j)
+            r[dofs.first + j] += dofs.basis[0][j] * node.force.x + dofs.basis[1][j] * node.force.y;
+        if (dofs.rotation >= 0)
+            r[dofs.rotation] -= node.moment;
+    }
+    std::vector<long double> ux, uy, turn;
+    nodeDisplacements(ux, uy, turn);
+    for (int rod = 0; rod < structure.rods.count; ++rod) {
+        if (isLink[rod])
+            continue;
+        long double ends[6], global[6];
+        rodEndForces(rod, ux, uy, turn, ends);
+        toGlobal(rod, ends, global);
+        double constant[6], coefficient[6][6];
+        int index[6];
+        const int m = elementMap(rod, constant, index, coefficient);
+        for (int a = 0; a < m; ++a) {
+            for (int d = 0; d < 6; ++d)
+                r[index[a]] -= coefficient[d][a] * global[d];
+        }
+    }
+}
+
+void StiffnessCalculation::solve(const std::vector<double> &rhs)
+{
+    q.assign(unknowns, 0.0L);
+    if (unknowns == 0)
+        return;
+    Solver &s = *solver;
+    Eigen::VectorXd b(unknowns);
+    for (int i = 0; i < unknowns; ++i)
+        b[i] = rhs[i] * s.scale[i];
+    const Eigen::VectorXd y = s.ldlt.solve(b);
+    for (int i = 0; i < unknowns; ++i)
+        q[i] = static_cast<long double>(y[i]) * s.scale[i];
+    // Refinement with the out-of-balance forces of the rods in extended
+    // precision recovers the digits that the ratio of axial to bending
+    // stiffness costs; it goes on while it gains.
+    std::vector<long double> r;
+    double previous = HUGE_VAL;
+    for (int step = 0; step < refinementSteps; ++step) {
+        residual(r);
+        double size = 0.0;
+        for (int i = 0; i < unknowns; ++i) {
+            b[i] = static_cast<double>(r[i] * s.scale[i]);
+            size = std::fmax(size, std::fabs(static_cast<double>(r[i])));
+        }
+        if (!(size < 0.5 * previous) || size <= 1e-18 * loadScale)
+            break;
+        previous = size;
+        const Eigen::VectorXd correction = s.ldlt.solve(b);
+        for (int i = 0; i < unknowns; ++i)
+            q[i] += static_cast<long double>(correction[i]) * s.scale[i];
+    }
+    for (int i = 0; i < unknowns; ++i) {
+        if (!(std::fabs(static_cast<double>(q[i])) <= resultLimit))
+            OnMathError(MathErrorKind::Overflow);
+    }
+}
+
+bool StiffnessCalculation::transferResults()
+{
+    const int nodeCount = structure.nodes.count;
+    const int rodCount = structure.rods.count;
+    std::vector<long double> ux, uy, turn;
+    nodeDisplacements(ux, uy, turn);
+
+    // End forces of every rod. A rod out of balance with its own loads
+    // betrays displacements that only a mechanism allows; nothing is
+    // written then.
+    std::vector<long double> endForces(6 * static_cast<size_t>(rodCount), 0.0L);
+    std::vector<double> imbalance(rodCount, 0.0);
+    double scale = 0.0;
+    for (int r = 0; r < rodCount; ++r) {
+        if (isLink[r])
+            continue;
+        const Rod &rod = structure.rods[r];
+        const StiffnessElement &e = elements[r];
+        long double *ends = &endForces[6 * static_cast<size_t>(r)];
+        long double global[6];
+        rodEndForces(r, ux, uy, turn, ends);
+        for (int i = 0; i < 6; ++i) {
+            if (!(std::fabs(static_cast<double>(ends[i])) <= resultLimit))
+                OnMathError(MathErrorKind::Overflow);
+        }
+        toGlobal(r, ends, global);
+        const double L = e.length;
+        const double px = rod.load.x * L, py = rod.load.y * L;
+        scale = std::fmax(scale, std::hypot(px, py));
+        for (int i = 0; i < 6; ++i)
+            scale = std::fmax(scale, std::fabs(static_cast<double>(i % 3 == 2 ? global[i] / L : global[i])));
+        const double dx = e.c * L, dy = e.s * L;
+        const long double out[3] = {
+            global[0] + global[3] + px, global[1] + global[4] + py,
+            (global[2] + global[5] + dx * global[4] - dy * global[3] + 0.5 * (dx * py - dy * px)) / L};
+        for (long double v : out)
+            imbalance[r] = std::fmax(imbalance[r], std::fabs(static_cast<double>(v)));
+    }
+    // Forces of round-off size (a frame that its loads only move) are no
+    // evidence: the scale is at least that of the loads at the unknowns.
+    scale = std::fmax(scale, loadScale);
+    for (double out : imbalance) {
+        if (out > rodBalance * scale)
+            return false;
     }
 
-    // End forces; sums of the forces the nodes exert on the rods.
-    std::vector<double> fx(nodeCount, 0.0), fy(nodeCount, 0.0), fm(nodeCount, 0.0);
-    for (int r = 0; r < structure.rods.count; ++r) {
+    // Sums of the forces the nodes exert on the rods.
+    std::vector<long double> fx(nodeCount, 0.0L), fy(nodeCount, 0.0L), fm(nodeCount, 0.0L);
+    for (int r = 0; r < rodCount; ++r) {
         if (isLink[r])
             continue;
         Rod &rod = structure.rods[r];
-        const StiffnessElement &e = elements[r];
         const int b = rod.begin.node;
         const int n = rod.end.node;
-        const double displacement[6] = {ux[b], uy[b], turn[b], ux[n], uy[n], turn[n]};
-        double ends[6], global[6];
-        e.EndForces(displacement, ends);
-        for (double value : ends) {
-            if (!(std::fabs(value) <= resultLimit))
-                OnMathError(MathErrorKind::Overflow);
-        }
+        const long double *ends = &endForces[6 * static_cast<size_t>(r)];
+        long double global[6];
         rod.resultM = Pair(cleaned(-ends[2]), cleaned(-ends[5]));
         rod.resultQ = Pair(cleaned(ends[1]), cleaned(-ends[4]));
         rod.resultN = Pair(cleaned(-ends[0]), cleaned(ends[3]));
-        e.ToGlobal(ends, global);
+        toGlobal(r, ends, global);
         fx[b] += global[0];
         fy[b] += global[1];
         fm[b] += global[2];
@@ -504,8 +682,8 @@ void StiffnessCalculation::transferResults()
         if (dofs.links.empty())
             continue;
         const Node &node = structure.nodes[k];
-        const double rx = fx[k] - node.force.x;
-        const double ry = fy[k] - node.force.y;
+        const double rx = static_cast<double>(fx[k] - node.force.x);
+        const double ry = static_cast<double>(fy[k] - node.force.y);
         double g00 = 0.0, g01 = 0.0, g11 = 0.0;
         for (const Link &link : dofs.links) {
             g00 += link.tx * link.tx;
@@ -546,11 +724,12 @@ void StiffnessCalculation::transferResults()
             node.reaction = Triple(cleaned(fx[k] - node.force.x), cleaned(fy[k] - node.force.y),
                                    cleaned(fm[k] + node.moment));
         } else {
-            const double rotation = nodes[k].rotation >= 0 ? 0.0 - turn[k] : 0.0;
+            const double rotation = nodes[k].rotation >= 0 ? 0.0 - static_cast<double>(turn[k]) : 0.0;
             node.resultDisplacement = Triple(cleaned(ux[k]), cleaned(uy[k]), rotation);
             node.reaction = Triple();
         }
     }
+    return true;
 }
 
 void StiffnessCalculation::logUnknowns() const
@@ -581,12 +760,8 @@ bool StiffnessCalculation::IsStable()
     try {
         if (structure.rods.count == 0 || !checkInput(false) || !setUpUnknowns(false))
             return false;
-        buildElements();
-        delete solver;
-        solver = new Solver;
-        std::vector<double> rhs;
-        assemble(rhs, false);
-        return factorise(false);
+        int unknown = -1;
+        return !findMechanism(unknown);
     } catch (const MathException &) {
     } catch (const std::bad_alloc &) {
     }
@@ -604,14 +779,17 @@ bool StiffnessCalculation::Run()
         step = "InitializeArrays";
         if (!checkInput(true) || !setUpUnknowns(true))
             return false;
-        buildElements();
+        buildElements(false);
         logUnknowns();
 
         step = "AssembleStiffness";
         delete solver;
         solver = new Solver;
         std::vector<double> rhs;
-        assemble(rhs, true);
+        assemble(*solver, rhs, true);
+        loadScale = 0.0;
+        for (double load : rhs)
+            loadScale = std::fmax(loadScale, std::fabs(load));
         LogPrintf("Nonzeros of the lower triangle: %d\n\n", static_cast<int>(solver->triplets.size()));
         if (logging && unknowns > 0 && unknowns <= largestLoggedMatrix) {
             Matrix K("K - Stiffness matrix", unknowns, unknowns);
@@ -642,13 +820,21 @@ bool StiffnessCalculation::Run()
         if (logging && unknowns > 0) {
             Matrix Z("Z - Displacements", unknowns, 1);
             for (int i = 0; i < unknowns; ++i)
-                Z[i][0] = q[i];
+                Z[i][0] = static_cast<double>(q[i]);
             LogMatrix(Z);
         }
         const long t3 = clockMilliseconds();
 
         step = "TransferRodResults";
-        transferResults();
+        if (!transferResults()) {
+            LogPrintf("A rod is out of balance: the structure moves without resistance\n\n");
+            if (smallestPivotUnknown >= 0)
+                ReportError("%s\n%s", LoadString(mechanismMessage),
+                            unknownName(smallestPivotUnknown).c_str());
+            else
+                ReportMessage(mechanismMessage);
+            return false;
+        }
         const long t4 = clockMilliseconds();
         totalTime = (t4 - t0) * 0.001;
 

@@ -54,13 +54,29 @@ private:
 
     bool checkInput(bool report);
     bool setUpUnknowns(bool report);
-    void buildElements();
+    // With `surrogate` the rods' axial stiffness is set to the size of
+    // their bending stiffness (12 EI / L^2), for telling mechanisms.
+    void buildElements(bool surrogate);
     // Global end displacement d of element rod: const + sum coefficient * q.
     int elementMap(int rod, double constant[6], int index[6], double coefficient[6][6]) const;
-    void assemble(std::vector<double> &rhs, bool withLoads);
+    struct Solver;
+    void assemble(Solver &solver, std::vector<double> &rhs, bool withLoads);
+    // Equilibrates and factorises; false with `zeroAt` the unknown of the
+    // first pivot at or below `threshold`.
+    bool factor(Solver &solver, double threshold, int &zeroAt);
+    // True with the unknown that moves when the structure is a mechanism.
+    bool findMechanism(int &unknown);
     bool factorise(bool report);
     void solve(const std::vector<double> &rhs);
-    void transferResults();
+    void nodeDisplacements(std::vector<long double> &ux, std::vector<long double> &uy,
+                           std::vector<long double> &turn) const;
+    void rodEndForces(int rod, const std::vector<long double> &ux, const std::vector<long double> &uy,
+                      const std::vector<long double> &turn, long double ends[6]) const;
+    void toGlobal(int rod, const long double ends[6], long double global[6]) const;
+    // Loads minus the forces of the rods at every unknown.
+    void residual(std::vector<long double> &r) const;
+    // False, writing nothing, when a rod is out of balance with its loads.
+    bool transferResults();
     std::string unknownName(int unknown) const;
     int nodeLabel(int node) const;
     int rodLabel(int rod) const;
@@ -74,9 +90,10 @@ private:
     std::vector<int> unknownNode;  // node of each unknown
     std::vector<char> unknownKind; // 0 along basis column 0, 1 along column 1, 2 rotation
 
-    struct Solver;
     Solver *solver = nullptr;
-    std::vector<double> q; // the solution
+    std::vector<long double> q;  // the solution, kept in extended precision
+    double loadScale = 0.0;      // largest load at an unknown
+    double stiffnessRatio = 0.0; // largest EF L^2 / EI of the rods
     double smallestPivot = 0.0;
     int smallestPivotUnknown = -1;
 

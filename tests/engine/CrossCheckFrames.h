@@ -439,10 +439,10 @@ inline int MessageId(const Message &message)
 {
     for (int id : {50202, 50204, 50206, 50207, 50208, 50209, 50212, 50213, 50216, 50222, 50227}) {
         // A reason with an argument (a vector, a node or a rod) is known by
-        // its headline.
+        // its headline; a refusal may add a line of its own after the text.
         const Message known = StringTableMessage(id);
         const bool formatted = known.reason.find('%') != std::string::npos;
-        if (known.headline == message.headline && (formatted || known.reason == message.reason))
+        if (known.headline == message.headline && (formatted || message.reason.rfind(known.reason, 0) == 0))
             return id;
     }
     return 0;

@@ -29,6 +29,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace enginetest {
 
@@ -162,6 +163,61 @@ inline ::testing::AssertionResult JointsInBalance(const StructureModel &structur
         if (rigid && std::fabs(sum - node.moment) > 1e-8 * std::fmax(scale, 1e-300))
             return ::testing::AssertionFailure()
                    << "node " << node.number << ": end moments " << sum << ", node moment " << node.moment;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Force and moment balance of every node and every rod of a calculated
+// structure, from its result fields alone: rods carry their distributed
+// loads with N and Q linear and M parabolic along them.
+inline ::testing::AssertionResult PartsInBalance(const StructureModel &s, double relative = 1e-8)
+{
+    double scale = 0.0;
+    for (const Rod &rod : s.rods) {
+        for (double v :
+             {rod.resultM.x, rod.resultM.y, rod.resultQ.x, rod.resultQ.y, rod.resultN.x, rod.resultN.y})
+            scale = std::fmax(scale, std::fabs(v));
+    }
+    for (const Node &node : s.nodes) {
+        for (double v :
+             {node.force.x, node.force.y, node.moment, node.reaction.x, node.reaction.y, node.reaction.z})
+            scale = std::fmax(scale, std::fabs(v));
+    }
+    // Values of round-off size (1e-11) count as balanced.
+    const double tolerance = std::fmax(relative * scale, 1e-11);
+    std::vector<Triple> onNodes(s.nodes.count);
+    for (int r = 0; r < s.rods.count; ++r) {
+        const Rod &rod = s.rods[r];
+        const Node &b = s.nodes[rod.begin.node];
+        const Node &e = s.nodes[rod.end.node];
+        const double length = std::hypot(e.x - b.x, e.y - b.y);
+        const double c = (e.x - b.x) / length, sn = (e.y - b.y) / length;
+        const double qt = rod.load.x * c + rod.load.y * sn;
+        const double qn = -rod.load.x * sn + rod.load.y * c;
+        const double out[3] = {
+            rod.resultN.y - rod.resultN.x + qt * length, rod.resultQ.y - rod.resultQ.x - qn * length,
+            -rod.resultM.y - rod.resultM.x - 0.5 * length * (rod.resultQ.x + rod.resultQ.y)};
+        for (double v : out) {
+            if (std::fabs(v) > tolerance * std::fmax(1.0, length))
+                return ::testing::AssertionFailure() << "rod " << rod.number << " out of balance by " << v;
+        }
+        // What the rod exerts on its nodes (counter-clockwise moments).
+        onNodes[rod.begin.node].x += c * rod.resultN.x + sn * rod.resultQ.x;
+        onNodes[rod.begin.node].y += sn * rod.resultN.x - c * rod.resultQ.x;
+        onNodes[rod.begin.node].z += rod.resultM.x;
+        onNodes[rod.end.node].x += -c * rod.resultN.y - sn * rod.resultQ.y;
+        onNodes[rod.end.node].y += -sn * rod.resultN.y + c * rod.resultQ.y;
+        onNodes[rod.end.node].z += rod.resultM.y;
+    }
+    for (int k = 0; k < s.nodes.count; ++k) {
+        const Node &node = s.nodes[k];
+        const Triple &sum = onNodes[k];
+        const double out[3] = {sum.x + node.force.x + node.reaction.x, sum.y + node.force.y + node.reaction.y,
+                               sum.z - node.moment + node.reaction.z};
+        for (double v : out) {
+            if (std::fabs(v) > tolerance)
+                return ::testing::AssertionFailure() << "node " << node.number << " out of balance by " << v;
+        }
     }
     return ::testing::AssertionSuccess();
 }

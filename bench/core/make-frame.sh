@@ -2,16 +2,18 @@
 # Writes the benchmark frame as a structure file: STOREYS storeys by BAYS
 # bays, storey height 3 m, bay width 6 m, fixed feet, every joint rigid,
 # columns EI 2e7, beams EI 4e7, a horizontal force of 1000 N at the left
-# node of each floor. Same structure as FrameBench.cpp's MakeFrame.
+# node of each floor. Same structure as FrameBench.cpp's MakeFrame. EF, the
+# optional third argument, is the rods' axial rigidity (default 1).
 #
 #   bench/core/make-frame.sh 30 20 > frame-30x20.str
+#   bench/core/make-frame.sh 100 100 1e10 > frame-100x100.str
 #   build/tools/ruvo-calc frame-30x20.str
 set -eu
-if [ $# -ne 2 ]; then
-    echo "usage: $0 STOREYS BAYS" >&2
+if [ $# -ne 2 ] && [ $# -ne 3 ]; then
+    echo "usage: $0 STOREYS BAYS [EF]" >&2
     exit 2
 fi
-LC_ALL=C awk -v storeys="$1" -v bays="$2" 'BEGIN {
+LC_ALL=C awk -v storeys="$1" -v bays="$2" -v EF="${3:-1}" 'BEGIN {
     print "# Ruvo for Windows 2.0"
     print "# Ruvo structure file, (c) Ostrand"
     print ""
@@ -37,5 +39,5 @@ LC_ALL=C awk -v storeys="$1" -v bays="$2" 'BEGIN {
 }
 function rod(number, b, e, EI) {
     printf "Rod0 %d %d %d %d %d %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g %10.10g \n",
-           number, b, e, 2, 2, 0, 0, 0, 0, 0, 0, EI, 1, 1, 1, 1, 0.3
+           number, b, e, 2, 2, 0, 0, 0, 0, 0, 0, EI, EF, 1, 1, 1, 0.3
 }'

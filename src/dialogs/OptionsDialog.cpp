@@ -67,6 +67,8 @@ OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
     }
 
     QFormLayout *calculation = addGroup(layout, QStringLiteral("Расчет"));
+    axialCompliance = new QCheckBox(QStringLiteral("Учитывать продольные деформации"), calculation->parentWidget());
+    calculation->addRow(axialCompliance);
     logEnabled = new QCheckBox(QStringLiteral("Вести журнал расчета (может замедлить расчет)"),
                                calculation->parentWidget());
     calculation->addRow(logEnabled);
@@ -75,6 +77,7 @@ OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
 
     showNumbers->setObjectName(QStringLiteral("showNumbers"));
     showGrid->setObjectName(QStringLiteral("showGrid"));
+    axialCompliance->setObjectName(QStringLiteral("axialCompliance"));
     logEnabled->setObjectName(QStringLiteral("logEnabled"));
     hinge->setObjectName(QStringLiteral("hinge"));
     rigid->setObjectName(QStringLiteral("rigid"));
@@ -90,6 +93,7 @@ OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
     field(QStringLiteral("alpha"))->setValue(settings.alpha);
     field(QStringLiteral("NU"))->setValue(settings.NU);
     field(QStringLiteral("MU"))->setValue(settings.MU);
+    axialCompliance->setChecked(settings.axialCompliance != 0);
     logEnabled->setChecked(settings.logEnabled != 0);
 }
 
@@ -106,12 +110,13 @@ void OptionsDialog::apply(Settings &settings) const
     settings.alpha = number(field(QStringLiteral("alpha")));
     settings.NU = number(field(QStringLiteral("NU")));
     settings.MU = number(field(QStringLiteral("MU")));
+    settings.axialCompliance = axialCompliance->isChecked() ? 1 : 0;
     settings.logEnabled = logEnabled->isChecked() ? 1 : 0;
 }
 
 QCheckBox *OptionsDialog::checkBox(const QString &name) const
 {
-    for (QCheckBox *box : {showNumbers, showGrid, logEnabled})
+    for (QCheckBox *box : {showNumbers, showGrid, axialCompliance, logEnabled})
         if (box->objectName() == name)
             return box;
     return nullptr;

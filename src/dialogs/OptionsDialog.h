@@ -16,11 +16,12 @@ class OptionsDialog : public FieldDialog {
 public:
     explicit OptionsDialog(const Settings &settings, QWidget *parent = nullptr);
 
-    // Copies the confirmed values into the record; the fields without a
-    // control (axial compliance, debug mode) are left as they are.
+    // Copies the confirmed values into the record; the field without a
+    // control (debug mode) is left as it is.
     void apply(Settings &settings) const;
 
-    // The controls, by name: "showNumbers", "showGrid", "logEnabled";
+    // The controls, by name: "showNumbers", "showGrid", "axialCompliance",
+    // "logEnabled";
     // "hinge", "rigid". The number fields are field("gridStep"),
     // field("mouseStep"), field("EI"), field("EF"), field("H"),
     // field("alpha"), field("NU"), field("MU").
@@ -30,6 +31,7 @@ public:
 private:
     QCheckBox *showNumbers;
     QCheckBox *showGrid;
+    QCheckBox *axialCompliance;
     QCheckBox *logEnabled;
     QRadioButton *hinge;
     QRadioButton *rigid;

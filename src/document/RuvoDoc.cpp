@@ -2,7 +2,9 @@
 
 #include "document/CommandIds.h"
 #include "engine/Calculate.h"
+#include "engine/StiffnessCalculation.h"
 #include "model/CLocale.h"
+#include "model/Settings.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
@@ -240,7 +242,16 @@ bool RuvoDoc::calculate()
         CLocaleScope cLocale;
         std::snprintf(text, sizeof text, LoadString(CalculationTimeMessage), time);
     }
-    emit statusMessage(QString::fromUtf8(text));
+    QString status = QString::fromUtf8(text);
+    // Name the method when it is not the usual one, and the rods whose EF
+    // was never set.
+    if (Settings::current().axialCompliance != 0) {
+        status += QStringLiteral(" (с учетом продольных деформаций)");
+        const std::string note = BareAxialRigidityNote(structure, Settings::current().debugMode);
+        if (!note.empty())
+            status += QStringLiteral(". ") + QString::fromUtf8(note.c_str());
+    }
+    emit statusMessage(status);
     return true;
 }
 

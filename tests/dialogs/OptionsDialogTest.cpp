@@ -64,6 +64,7 @@ TEST(OptionsDialog, ShowsTheSettingsAndGivesThemBackUnchanged)
     EXPECT_EQ(dialog.field(QStringLiteral("alpha"))->text(), QStringLiteral("1.2e-05"));
     EXPECT_FALSE(dialog.checkBox(QStringLiteral("showNumbers"))->isChecked());
     EXPECT_TRUE(dialog.checkBox(QStringLiteral("showGrid"))->isChecked());
+    EXPECT_TRUE(dialog.checkBox(QStringLiteral("axialCompliance"))->isChecked());
     EXPECT_TRUE(dialog.checkBox(QStringLiteral("logEnabled"))->isChecked());
     EXPECT_TRUE(dialog.radio(QStringLiteral("rigid"))->isChecked());
     EXPECT_FALSE(dialog.radio(QStringLiteral("hinge"))->isChecked());
@@ -82,8 +83,8 @@ TEST(OptionsDialog, ShowsTheSettingsAndGivesThemBackUnchanged)
     EXPECT_EQ(back.showNumbers, shown.showNumbers);
     EXPECT_EQ(back.showGrid, shown.showGrid);
     EXPECT_EQ(back.logEnabled, shown.logEnabled);
-    // No control for these: they stay as the receiving record had them.
-    EXPECT_EQ(back.axialCompliance, 0);
+    EXPECT_EQ(back.axialCompliance, shown.axialCompliance);
+    // No control for this: it stays as the receiving record had it.
     EXPECT_FALSE(back.debugMode);
 }
 
@@ -191,6 +192,8 @@ TEST(OptionsDialog, ShowsItsGroupsLabelsAndButtons)
     }
     EXPECT_EQ(dialog.checkBox(QStringLiteral("showNumbers"))->text(), QStringLiteral("Показывать номера"));
     EXPECT_EQ(dialog.checkBox(QStringLiteral("showGrid"))->text(), QStringLiteral("Показывать сетку"));
+    EXPECT_EQ(dialog.checkBox(QStringLiteral("axialCompliance"))->text(),
+              QStringLiteral("Учитывать продольные деформации"));
     EXPECT_EQ(dialog.checkBox(QStringLiteral("logEnabled"))->text(),
               QStringLiteral("Вести журнал расчета (может замедлить расчет)"));
     EXPECT_EQ(dialog.radio(QStringLiteral("hinge"))->text(), QStringLiteral("Шарнир"));

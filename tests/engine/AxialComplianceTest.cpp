@@ -393,3 +393,25 @@ TEST(AxialCompliance, TheRigidMethodRefusesAFrameThatCannotFitIntoMemory)
     EXPECT_TRUE(Calculated(again));
     EXPECT_TRUE(PartsInBalance(again));
 }
+
+TEST(AxialCompliance, LogsItsStepsAndTheMatrixOnlyWhileItIsSmall)
+{
+    for (int bays : {1, 12}) {
+        SCOPED_TRACE(bays);
+        TemporaryLog log;
+        Settings::current().axialCompliance = 1;
+        StructureModel s = MakeRigidFrame(2, bays);
+        ASSERT_TRUE(Calculated(s));
+        const std::string text = log.read();
+        EXPECT_EQ(text.rfind("CALCULATING WITH AXIALLY COMPLIANT RODS (STIFFNESS METHOD)\n\n", 0), 0u);
+        std::size_t at = 0;
+        for (const char *record : {"Node 0: x 0, y 1, rotation 2\n", "R - Load vector[", "Smallest pivot",
+                                   "Z - Displacements[", "End forces of the rods", "CALCULATION TIME"}) {
+            at = text.find(record, at);
+            EXPECT_NE(at, std::string::npos) << record;
+        }
+        // 2 storeys of 2 or 13 nodes, 3 unknowns each: 12 or 78.
+        EXPECT_EQ(text.find("K - Stiffness matrix[") != std::string::npos, bays == 1);
+        EXPECT_EQ(text.find("SOLVING MAIN EQUATION"), std::string::npos) << "the rigid method did not run";
+    }
+}

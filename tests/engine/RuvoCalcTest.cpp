@@ -164,6 +164,12 @@ TEST_F(RuvoCalc, AnswersEveryKindOfFailureWithItsStatusAndMessage)
     const fs::path unsupported = scratch.write(
         "free.str",
         "Node0 1 0 0 1 0 0 0 0 0 0\nNode0 2 3 0 1 0 0 0 0 0 0\nRod0 1 0 1 2 2 0 0 0 0 0 0 1 1 1 1 1 0.5\n");
+    // One rod on a pin and a roller: refused by axially rigid rods,
+    // calculated with compliant ones (qL^2/8 = 20 at the middle would need
+    // a node; the ends carry qL/2 = 20).
+    const fs::path simpleBeam = scratch.write(
+        "beam.str", "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 4 0 0 0 0 0 0 0 0\n"
+                    "Rod0 1 0 1 1 3 0 0 0 -10 0 0 1000 1e6 1 1 1 0.5\n");
     const Message noSupport = StringTableMessage(50202);
     const Message nodesUnreadable = StringTableMessage(50219);
     const Message rodsUnreadable = StringTableMessage(50221);
@@ -203,6 +209,13 @@ TEST_F(RuvoCalc, AnswersEveryKindOfFailureWithItsStatusAndMessage)
          {noSupport.headline, noSupport.reason},
          nullptr},
         {"good structure", {good.string()}, 0, {}, "Стержень 1:    \tM(2) ="},
+        {"refused by rigid rods", {simpleBeam.string()}, 1, {LoadString(50229)}, nullptr},
+        {"axially compliant rods",
+         {"--axial-compliance", simpleBeam.string()},
+         0,
+         {},
+         "Стержень 1:    \tQ(1) =         20"},
+        {"help names axial compliance", {"--help"}, 0, {}, "--axial-compliance"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <new>
 #include <numbers>
 
@@ -71,10 +72,7 @@ struct StiffnessCalculation::Solver {
 
 StiffnessCalculation::StiffnessCalculation(StructureModel &structure) : structure(structure) {}
 
-StiffnessCalculation::~StiffnessCalculation()
-{
-    delete solver;
-}
+StiffnessCalculation::~StiffnessCalculation() = default;
 
 int StiffnessCalculation::nodeLabel(int node) const
 {
@@ -783,8 +781,7 @@ bool StiffnessCalculation::Run()
         logUnknowns();
 
         step = "AssembleStiffness";
-        delete solver;
-        solver = new Solver;
+        solver = std::make_unique<Solver>();
         std::vector<double> rhs;
         assemble(*solver, rhs, true);
         loadScale = 0.0;

@@ -3,6 +3,7 @@
 #include "engine/StiffnessElement.h"
 #include "model/StructureModel.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 class StiffnessCalculation {
 public:
     explicit StiffnessCalculation(StructureModel &structure);
+    ~StiffnessCalculation();
     StiffnessCalculation(const StiffnessCalculation &) = delete;
     StiffnessCalculation &operator=(const StiffnessCalculation &) = delete;
 
@@ -90,15 +92,12 @@ private:
     std::vector<int> unknownNode;  // node of each unknown
     std::vector<char> unknownKind; // 0 along basis column 0, 1 along column 1, 2 rotation
 
-    Solver *solver = nullptr;
+    std::unique_ptr<Solver> solver;
     std::vector<long double> q;  // the solution, kept in extended precision
     double loadScale = 0.0;      // largest load at an unknown
     double stiffnessRatio = 0.0; // largest EF L^2 / EI of the rods
     double smallestPivot = 0.0;
     int smallestPivotUnknown = -1;
-
-public:
-    ~StiffnessCalculation();
 };
 
 // Positions of the rods whose EF is still the bare default 1.0 while their

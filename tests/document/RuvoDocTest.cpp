@@ -5,6 +5,7 @@
 
 #include "document/CommandIds.h"
 #include "fixtures/FilesAndPixels.h"
+#include "model/Settings.h"
 #include "model/StructureFile.h"
 #include "numeric/CalcLog.h"
 #include "support/DocumentAccess.h"
@@ -419,3 +420,39 @@ TEST_F(RuvoDocTest, SelectionCommandsAddToTheSelectionWithExactDirections)
 }
 
 } // namespace
+
+TEST_F(RuvoDocTest, CompliantRodsCalculateWhatRigidRodsRefuseAndTheStatusBarSaysSo)
+{
+    // One rod on a pin and a roller, its EF never set.
+    const Settings saved = Settings::current();
+    StructureModel &s = doc.structure;
+    for (double x : {0.0, 4.0}) {
+        Node node(s.nodes.count + 1);
+        node.x = x;
+        node.isFree = 0;
+        s.nodes.Add(node);
+    }
+    Rod rod(1, 0, 1);
+    rod.begin.joint = JointType::Hinge;
+    rod.end.joint = JointType::MovingHinge;
+    rod.EI = 1000.0;
+    rod.load = Pair(0.0, -10.0);
+    s.rods.Add(rod);
+    QSignalSpy messages(&doc, &RuvoDoc::statusMessage);
+
+    Settings::current().axialCompliance = 0;
+    EXPECT_FALSE(doc.calculate());
+    EXPECT_EQ(reporter.errors.size(), 1u);
+    EXPECT_EQ(messages.count(), 0);
+
+    Settings::current().axialCompliance = 1;
+    doc.structureChanged();
+    EXPECT_TRUE(doc.calculate());
+    ASSERT_EQ(messages.count(), 1);
+    const QString status = messages.at(0).at(0).toString();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Время расчета:")));
+    EXPECT_TRUE(status.contains(QStringLiteral("с учетом продольных деформаций"))) << status.toStdString();
+    EXPECT_TRUE(status.contains(QStringLiteral("стержня 1 "))) << "the rod whose EF was never set";
+    EXPECT_NEAR(s.nodes[0].reaction.y + s.nodes[1].reaction.y, 40.0, 1e-9);
+    Settings::current() = saved;
+}

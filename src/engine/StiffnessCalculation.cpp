@@ -1,6 +1,7 @@
 #include "engine/StiffnessCalculation.h"
 
 #include "engine/Calculation.h"
+#include "engine/ResultsCheck.h"
 #include "model/MathException.h"
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
@@ -823,6 +824,13 @@ bool StiffnessCalculation::Run()
         const long t3 = clockMilliseconds();
 
         step = "TransferRodResults";
+        // Kept to be put back when the results fail their check.
+        std::vector<Pair> rodResults;
+        std::vector<Triple> nodeResults;
+        for (const Rod &rod : structure.rods)
+            rodResults.insert(rodResults.end(), {rod.resultM, rod.resultQ, rod.resultN});
+        for (const Node &node : structure.nodes)
+            nodeResults.insert(nodeResults.end(), {node.resultDisplacement, node.reaction});
         if (!transferResults()) {
             LogPrintf("A rod is out of balance: the structure moves without resistance\n\n");
             if (smallestPivotUnknown >= 0)
@@ -830,6 +838,22 @@ bool StiffnessCalculation::Run()
                             unknownName(smallestPivotUnknown).c_str());
             else
                 ReportMessage(mechanismMessage);
+            return false;
+        }
+        step = "VerifyResults";
+        ResultsCheckOptions check;
+        check.axialCompliance = true;
+        if (!VerifyResults(structure, check)) {
+            for (int r = 0; r < structure.rods.count; ++r) {
+                Rod &rod = structure.rods[r];
+                rod.resultM = rodResults[3 * r];
+                rod.resultQ = rodResults[3 * r + 1];
+                rod.resultN = rodResults[3 * r + 2];
+            }
+            for (int k = 0; k < structure.nodes.count; ++k) {
+                structure.nodes[k].resultDisplacement = nodeResults[2 * k];
+                structure.nodes[k].reaction = nodeResults[2 * k + 1];
+            }
             return false;
         }
         const long t4 = clockMilliseconds();

@@ -3,13 +3,15 @@
 // refusals that point to compliance, named mechanisms and the note about rods
 // whose EF was never set. Sign conventions: see KnownAnswerSupport.h.
 
-#include "document/ResultsReport.h"
 #include "engine/KnownAnswerSupport.h"
+#include "engine/ResultsReport.h"
 #include "engine/RigidMethodLimits.h"
 #include "engine/StiffnessCalculation.h"
 #include "fixtures/RigidFrame.h"
 #include "model/Settings.h"
 #include "numeric/Messages.h"
+#include "support/Near.h"
+#include "support/SettingsRestorer.h"
 
 #include <cmath>
 #include <functional>
@@ -20,6 +22,12 @@
 using namespace enginetest;
 
 namespace {
+
+// `actual` within 1e-8 of max(|expected|, |scale|).
+::testing::AssertionResult Close(double actual, double expected, double scale)
+{
+    return Near(expected, actual, Scale(scale));
+}
 
 constexpr double L = 6.0;
 constexpr double EI = 2.0e3;
@@ -65,7 +73,7 @@ int RightRod(const StructureModel &s)
 
 ::testing::AssertionResult CalculatedWithCompliance(StructureModel &s)
 {
-    SettingsGuard guard;
+    SettingsRestorer guard;
     Settings::current().axialCompliance = 1;
     return Calculated(s);
 }
@@ -117,7 +125,7 @@ TEST(AxialCompliance, TextbookBeamsMatchTheirClosedForms)
 
         // Without compliance: refused, with the way out named.
         StructureModel rigid = Beam(c.left, c.right, c.middle);
-        RecordedErrors errors;
+        RecordingReporter errors;
         double time = 0.0;
         EXPECT_EQ(Calculate(rigid, time), !c.rigidMethodRefuses);
         if (c.rigidMethodRefuses) {
@@ -160,7 +168,7 @@ TEST(AxialCompliance, PointLoadsAndTwoSpans)
     EXPECT_TRUE(Close(NodeNumber(t, 2).reaction.y, q * L, q * L));
     EXPECT_TRUE(Close(NodeNumber(t, 3).reaction.y, q * L / 2, q * L));
     EXPECT_TRUE(PartsInBalance(t));
-    RecordedErrors errors;
+    RecordingReporter errors;
     double time = 0.0;
     EXPECT_FALSE(Calculate(rigid, time));
     ASSERT_EQ(errors.messages.size(), 1u);
@@ -329,10 +337,10 @@ TEST(AxialCompliance, MechanismsNameTheNodeAndTheDirection)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         for (int compliance : {1, 0}) {
-            SettingsGuard guard;
+            SettingsRestorer guard;
             Settings::current().axialCompliance = compliance;
             StructureModel s = c.build();
-            RecordedErrors errors;
+            RecordingReporter errors;
             double time = 0.0;
             EXPECT_FALSE(Calculate(s, time));
             ASSERT_EQ(errors.messages.size(), 1u);
@@ -351,7 +359,7 @@ TEST(AxialCompliance, MechanismsNameTheNodeAndTheDirection)
 
 TEST(AxialCompliance, NamesTheRodsWhoseEFWasNeverSet)
 {
-    SettingsGuard guard;
+    SettingsRestorer guard;
     StructureModel s = Beam(Support::Clamp, Support::Clamp, true);
     s.rods[1].EF = 1.0;
     ASSERT_TRUE(CalculatedWithCompliance(s));
@@ -377,7 +385,7 @@ TEST(AxialCompliance, TheRigidMethodRefusesAFrameThatCannotFitIntoMemory)
     EXPECT_GT(needed, 20100.0 * 20402 * 8) << "at least the matrix of the rods' lengths";
     if (needed <= AvailableMemory())
         GTEST_SKIP() << "this machine has the memory";
-    RecordedErrors errors;
+    RecordingReporter errors;
     double time = 0.0;
     EXPECT_FALSE(Calculate(frame, time));
     ASSERT_EQ(errors.messages.size(), 1u);
@@ -385,7 +393,7 @@ TEST(AxialCompliance, TheRigidMethodRefusesAFrameThatCannotFitIntoMemory)
     EXPECT_NE(errors.messages[0].reason.find(LoadString(50229)), std::string::npos);
 
     // With compliance the same frame is calculated.
-    SettingsGuard guard;
+    SettingsRestorer guard;
     Settings::current().axialCompliance = 1;
     StructureModel again = MakeRigidFrame(100, 100);
     for (Rod &rod : again.rods)

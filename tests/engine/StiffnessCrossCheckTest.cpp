@@ -9,6 +9,7 @@
 // left out. Sign conventions: see KnownAnswerSupport.h.
 
 #include "engine/CrossCheckFrames.h"
+#include "support/SettingsRestorer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -251,7 +252,7 @@ TEST(StiffnessCrossCheck, CompliantRodsConvergeToTheRigidSolution)
     // proportion to EI / (EF L^2), and with 1e9 agree within 1e-3 of each
     // section's largest value or, for frames that their geometry makes
     // slow, at least a hundred times closer than with 1e6.
-    SettingsGuard guard;
+    SettingsRestorer guard;
     FrameGenerator generator(20261208u);
     const double factors[2] = {1e6, 1e9};
     int failures = 0, compliant = 0, mechanisms = 0, beyondRigid = 0, againstMixed = 0;
@@ -271,7 +272,7 @@ TEST(StiffnessCrossCheck, CompliantRodsConvergeToTheRigidSolution)
         StructureModel rigid = Build(frame);
         bool rigidCalculated = false;
         if (comparable) {
-            RecordedErrors rigidErrors;
+            RecordingReporter rigidErrors;
             double time = -1.0;
             rigidCalculated = Calculate(rigid, time);
             ++(rigidCalculated ? againstMixed : beyondRigid);
@@ -281,7 +282,7 @@ TEST(StiffnessCrossCheck, CompliantRodsConvergeToTheRigidSolution)
         double largest[2] = {};
         for (int f = 0; f < 2; ++f) {
             StructureModel s = BuildCompliant(frame, factors[f]);
-            RecordedErrors errors;
+            RecordingReporter errors;
             double time = -1.0;
             const bool ok = Calculate(s, time);
             const std::string label = f == 0 ? "EF = 1e6 EI/L^2: " : "EF = 1e9 EI/L^2: ";

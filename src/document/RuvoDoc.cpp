@@ -247,7 +247,7 @@ bool RuvoDoc::calculate()
     // was never set.
     if (Settings::current().axialCompliance != 0) {
         status += QStringLiteral(" (с учетом продольных деформаций)");
-        const std::string note = BareAxialRigidityNote(structure, Settings::current().debugMode);
+        const std::string note = BareAxialRigidityNote(structure(), Settings::current().debugMode);
         if (!note.empty())
             status += QStringLiteral(". ") + QString::fromUtf8(note.c_str());
     }

@@ -1,6 +1,5 @@
 #include "app/MainFrame.h"
 
-#include "app/CommandTable.h"
 #include "app/ElementCommands.h"
 #include "app/ExceptionGuard.h"
 #include "app/KeyLocks.h"
@@ -11,6 +10,7 @@
 #include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "numeric/Messages.h"
+#include "view/CommandActions.h"
 #include "view/RuvoView.h"
 
 #include <QAction>
@@ -158,25 +158,22 @@ MainFrame::~MainFrame()
     structureView->setElementEditor(nullptr);
 }
 
+QAction *MainFrame::action(int id) const
+{
+    return commandActions->action(id);
+}
+
 void MainFrame::createActions()
 {
-    for (const CommandInfo &command : CommandTable()) {
-        auto *action = new QAction(QString::fromUtf8(command.text), this);
-        const int id = command.id;
-        const QStringList prompt = QString::fromUtf8(command.prompt).split(QLatin1Char('\n'));
-        action->setStatusTip(prompt.value(0));
-        action->setToolTip(prompt.value(1, prompt.value(0)));
-        if (*command.shortcuts != '\0')
-            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(command.shortcuts)));
-        if (*command.icon != '\0')
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(command.icon))));
-        action->setCheckable(command.checkable);
-        action->setData(id);
+    commandActions = new CommandActions(this);
+    // The view's context menu shows these same actions.
+    structureView->setCommandActions(commandActions);
+    for (QAction *action : commandActions->all()) {
+        const int id = action->data().toInt();
         connect(action, &QAction::triggered, this, [this, id] {
             routeCommand(id);
             updateActions();
         });
-        actions.insert(id, action);
         // Every action belongs to the window, so the accelerators of commands
         // outside the menus (Alt+D, the clipboard keys) work too.
         addAction(action);
@@ -313,6 +310,7 @@ void MainFrame::updateActions()
     targets.insert(targets.end(), extraTargets.begin(), extraTargets.end());
     targets.push_back(this);
     RunGuarded([&] {
+        const QHash<int, QAction *> &actions = commandActions->all();
         for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
             const int id = it.key();
             if (id >= Command::FileMru1 && id < Command::FileMru1 + RecentFiles::MaximumCount)

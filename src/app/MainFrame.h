@@ -3,7 +3,6 @@
 #include "app/RecentFiles.h"
 #include "document/CommandTarget.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
@@ -13,6 +12,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class CommandActions;
 class ElementCommands;
 class PrintCommands;
 class ReportCommands;
@@ -43,7 +43,7 @@ public:
     ElementCommands *elementEditor() const { return elementCommands.get(); }
     ReportCommands *reports() const { return reportCommands.get(); }
     // The action of a command id, or nullptr.
-    QAction *action(int id) const { return actions.value(id, nullptr); }
+    QAction *action(int id) const;
     QToolBar *mainToolBar() const { return mainBar; }
     QToolBar *modeToolBar() const { return modeBar; }
 
@@ -114,7 +114,7 @@ private:
     std::unique_ptr<ElementCommands> elementCommands;
     std::unique_ptr<ReportCommands> reportCommands;
     std::vector<CommandTarget *> extraTargets;
-    QHash<int, QAction *> actions;
+    CommandActions *commandActions = nullptr;
     QToolBar *mainBar = nullptr;
     QToolBar *modeBar = nullptr;
     QAction *noRecentFiles = nullptr;

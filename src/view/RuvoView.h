@@ -9,8 +9,10 @@
 
 #include <QAbstractScrollArea>
 
+class CommandActions;
 class ElementEditor;
 class RuvoDoc;
+class QAction;
 class QMenu;
 class QPainter;
 
@@ -32,6 +34,11 @@ public:
     // Who shows the dialogs of the element commands and the warnings; the
     // view asks nothing of the user without one.
     void setElementEditor(ElementEditor *elementEditor) { editor = elementEditor; }
+    // The actions the context menu shows: the main frame's, so that each
+    // command has one action. A view without them creates its own on first
+    // use, whose commands it runs itself (contextCommand).
+    void setCommandActions(CommandActions *shared) { actions = shared; }
+    QAction *commandAction(int id);
     const Viewport &viewport() const { return port; }
     // The widget the view paints on (the scroll area's own viewport widget).
     QWidget *canvas() const { return QAbstractScrollArea::viewport(); }
@@ -76,8 +83,9 @@ public:
     // What lies under a logical point, with the geometry of the drawing.
     HitResult hitAt(LogicalPoint p) const;
     // The context menu for what lies under a logical point; sets the
-    // document's currentNode or currentRod. Each action carries its command
-    // id as data. The caller owns the menu.
+    // document's currentNode or currentRod and the enabled state of the
+    // element commands. Each action carries its command id as data; choosing
+    // one triggers it. The caller owns the menu, not its actions.
     QMenu *createContextMenu(LogicalPoint p);
     // Runs a command chosen in the context menu: the view's own, else the
     // document's.
@@ -152,6 +160,7 @@ private:
 
     RuvoDoc *doc;
     ElementEditor *editor = nullptr;
+    CommandActions *actions = nullptr;
     Viewport port;
     MomentScale momentScale;
 

@@ -6,11 +6,13 @@
 #include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "numeric/Messages.h"
+#include "view/CommandActions.h"
 #include "view/ElementEditor.h"
 #include "view/GridDrawing.h"
 #include "view/LogicalPainter.h"
 #include "view/RuvoView.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
@@ -143,9 +145,9 @@ void RuvoView::mousePressEvent(QMouseEvent *event)
         pressPoint = p;
     } else if (event->button() == Qt::RightButton) {
         currentPoint = p;
+        // The chosen action is triggered, and its command runs.
         const std::unique_ptr<QMenu> menu(createContextMenu(p));
-        if (QAction *chosen = menu->exec(event->globalPosition().toPoint()))
-            contextCommand(chosen->data().toInt());
+        menu->exec(event->globalPosition().toPoint());
     }
 }
 
@@ -372,40 +374,52 @@ void RuvoView::updateToolTip(const HitResult &hit)
 
 // --- Context menu ----------------------------------------------------------------
 
+QAction *RuvoView::commandAction(int id)
+{
+    if (actions == nullptr) {
+        actions = new CommandActions(this);
+        for (QAction *action : actions->all()) {
+            const int command = action->data().toInt();
+            connect(action, &QAction::triggered, this, [this, command] { contextCommand(command); });
+        }
+    }
+    return actions->action(id);
+}
+
 QMenu *RuvoView::createContextMenu(LogicalPoint p)
 {
     auto *menu = new QMenu(this);
-    auto add = [menu](int id, const char *text, bool enabled = true) {
-        QAction *action = menu->addAction(QString::fromUtf8(text));
-        action->setData(id);
+    auto add = [this, menu](int id, bool enabled = true) {
+        QAction *action = commandAction(id);
         action->setEnabled(enabled);
+        menu->addAction(action);
         return action;
     };
     const HitResult hit = hitAt(p);
     if (hit.kind == HitNode && doc != nullptr) {
         doc->setCurrentNode(hit.index);
         const Node &node = doc->structure().nodes[hit.index];
-        menu->setDefaultAction(add(Command::NodeProperties, "Свойства узла..."));
+        menu->setDefaultAction(add(Command::NodeProperties));
         menu->addSeparator();
-        add(Command::DeleteNode, "Удалить узел");
-        add(Command::DeleteForce, "Удалить силу", node.hasForce());
-        add(Command::DeleteMoment, "Удалить момент", node.hasMoment());
-        add(Command::DeleteDisplacement, "Удалить перемещение", node.hasDisplacement());
+        add(Command::DeleteNode);
+        add(Command::DeleteForce, node.hasForce());
+        add(Command::DeleteMoment, node.hasMoment());
+        add(Command::DeleteDisplacement, node.hasDisplacement());
         menu->addSeparator();
     } else if (hit.kind == HitRod && doc != nullptr) {
         doc->setCurrentRod(hit.index);
         const Rod &rod = doc->structure().rods[hit.index];
-        menu->setDefaultAction(add(Command::RodProperties, "Свойства стержня..."));
+        menu->setDefaultAction(add(Command::RodProperties));
         menu->addSeparator();
-        add(Command::DeleteRod, "Удалить стержень");
-        add(Command::DeleteDistributedLoad, "Удалить распределенную нагрузку", rod.hasLoad());
-        add(Command::DeleteTemperature, "Удалить температурную нагрузку", rod.hasTemperature());
+        add(Command::DeleteRod);
+        add(Command::DeleteDistributedLoad, rod.hasLoad());
+        add(Command::DeleteTemperature, rod.hasTemperature());
         menu->addSeparator();
     }
-    add(Command::ZoomIn, "Увеличить");
-    add(Command::ZoomOut, "Уменьшить");
+    add(Command::ZoomIn);
+    add(Command::ZoomOut);
     menu->addSeparator();
-    add(Command::FitAll, "Показать всю конструкцию");
+    add(Command::FitAll);
     return menu;
 }
 

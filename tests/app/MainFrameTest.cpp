@@ -4,7 +4,6 @@
 
 #include "app/MainFrame.h"
 
-#include "app/CommandTable.h"
 #include "app/ExceptionGuard.h"
 #include "app/MainFrameFixture.h"
 #include "app/SettingsStore.h"
@@ -14,12 +13,14 @@
 #include "model/MathException.h"
 #include "model/Settings.h"
 #include "support/DocumentAccess.h"
+#include "view/CommandTable.h"
 #include "view/RuvoView.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -32,6 +33,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <new>
 
 namespace {
@@ -122,7 +124,8 @@ TEST_F(MainFrameTest, EveryCommandHasOneActionWithItsTextAndPrompt)
     }
     EXPECT_EQ(frame->action(Command::ShowGrid)->statusTip(), QStringLiteral("Включить/Выключить сетку"));
     EXPECT_EQ(frame->action(Command::ShowGrid)->toolTip(), QStringLiteral("Включить/Выключить сетку"));
-    EXPECT_EQ(frame->action(Command::ZoomIn)->text(), QStringLiteral("Увеличить\t+"));
+    EXPECT_EQ(frame->action(Command::ZoomIn)->text(), QStringLiteral("Увеличить"));
+    EXPECT_EQ(frame->action(Command::ZoomIn)->shortcut(), QKeySequence(QStringLiteral("+")));
 }
 
 TEST_F(MainFrameTest, MenusHoldTheirCommandsInOrder)
@@ -203,6 +206,9 @@ TEST_F(MainFrameTest, AcceleratorsReachTheirCommandsAndNoKeyIsTakenTwice)
         {QStringLiteral("F10"), Command::ModeEdit},
         {QStringLiteral("F12"), Command::Options},
         {QStringLiteral("Ctrl+R"), Command::FitAll},
+        // Shown in the menus; the view zooms on the keypad's keys itself.
+        {QStringLiteral("+"), Command::ZoomIn},
+        {QStringLiteral("-"), Command::ZoomOut},
     };
     std::map<QString, int> owners;
     for (const CommandInfo &command : CommandTable()) {
@@ -215,6 +221,45 @@ TEST_F(MainFrameTest, AcceleratorsReachTheirCommandsAndNoKeyIsTakenTwice)
     for (const auto &[key, id] : keys)
         EXPECT_EQ(owners[QKeySequence(key).toString(QKeySequence::PortableText)], id) << key.toStdString();
     EXPECT_EQ(owners.size(), keys.size());
+}
+
+TEST_F(MainFrameTest, TheContextMenuShowsTheFramesActionsWithoutTheirKeys)
+{
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    frame->activateWindow();
+    RuvoView *view = frame->view();
+    std::unique_ptr<QMenu> menu(view->createContextMenu(view->logicalPoint(QPoint(1, 1))));
+    int items = 0;
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        ++items;
+        EXPECT_EQ(action, frame->action(action->data().toInt()));
+        EXPECT_FALSE(action->isShortcutVisibleInContextMenu());
+        EXPECT_FALSE(action->text().contains(QLatin1Char('\t')));
+    }
+    EXPECT_EQ(items, 3);
+
+    // Choosing an item runs its command once, through the frame.
+    addNode(0, 0);
+    addNode(4, 3);
+    view->grab(); // the first paint fits
+    ASSERT_TRUE(view->viewport().isMapped());
+    const double scale = view->viewport().scale;
+    menu->actions()[0]->trigger();
+    EXPECT_DOUBLE_EQ(view->viewport().scale, 2 * scale);
+
+    // The keypad's plus and minus zoom; the plain keys, shown in the menu,
+    // do not.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_DOUBLE_EQ(view->viewport().scale, scale);
+    QTest::keyClick(view, Qt::Key_Plus);
+    QTest::keyClick(view, Qt::Key_Minus);
+    EXPECT_DOUBLE_EQ(view->viewport().scale, scale);
+    QTest::keyClick(view, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_DOUBLE_EQ(view->viewport().scale, 2 * scale);
 }
 
 TEST_F(MainFrameTest, ToolBarsHoldTheirButtonsAndDockAnywhere)

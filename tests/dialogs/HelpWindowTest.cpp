@@ -1,7 +1,7 @@
 #include "dialogs/HelpWindow.h"
 
-#include "app/CommandTable.h"
 #include "dialogs/ShowHelp.h"
+#include "view/CommandTable.h"
 #include "view/CursorHotspots.h"
 
 #include <QApplication>

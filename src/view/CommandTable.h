@@ -2,7 +2,7 @@
 
 #include <span>
 
-// One entry per command id: what the main frame needs to create its QAction.
+// One entry per command id: what CommandActions needs to create its QAction.
 struct CommandInfo {
     int id;
     const char *text;      // menu text; a "\t" part names a key the view handles itself

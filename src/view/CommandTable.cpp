@@ -1,4 +1,4 @@
-#include "app/CommandTable.h"
+#include "view/CommandTable.h"
 
 #include "document/CommandIds.h"
 

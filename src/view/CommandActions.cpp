@@ -16,7 +16,10 @@ CommandActions::CommandActions(QObject *parent) : QObject(parent)
         // added to takes the focus, and the plain keys do not zoom.
         const QString text = QString::fromUtf8(command.text);
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-        auto *action = new QAction(text.left(tab), this);
+        // The actions are the parent's children: a menu that opened on its
+        // own sends an action's status prompt to the action's parent, the
+        // window whose status bar shows it.
+        auto *action = new QAction(text.left(tab), parent);
         const QStringList prompt = QString::fromUtf8(command.prompt).split(QLatin1Char('\n'));
         action->setStatusTip(prompt.value(0));
         action->setToolTip(prompt.value(1, prompt.value(0)));

@@ -13,7 +13,8 @@ class CommandActions : public QObject {
     Q_OBJECT
 
 public:
-    explicit CommandActions(QObject *parent = nullptr);
+    // The actions, like this object, are children of the parent.
+    explicit CommandActions(QObject *parent);
 
     // The action of a command id, or nullptr.
     QAction *action(int id) const { return actions.value(id, nullptr); }

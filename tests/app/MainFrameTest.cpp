@@ -256,6 +256,7 @@ TEST_F(MainFrameTest, TheContextMenuShowsTheFramesActionsWithoutTheirKeys)
     QTest::keyClick(view, Qt::Key_Minus, Qt::KeypadModifier);
     EXPECT_DOUBLE_EQ(view->viewport().scale, scale);
     QTest::keyClick(view, Qt::Key_Plus);
+    EXPECT_DOUBLE_EQ(view->viewport().scale, scale);
     QTest::keyClick(view, Qt::Key_Minus);
     EXPECT_DOUBLE_EQ(view->viewport().scale, scale);
     QTest::keyClick(view, Qt::Key_Plus, Qt::KeypadModifier);

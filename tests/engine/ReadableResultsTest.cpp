@@ -79,8 +79,9 @@ TEST(ReadableResults, RoundingNoiseIsZeroAfterEveryExample)
             for (double v : kind.values)
                 largest = std::max(largest, std::fabs(v));
             for (double v : kind.values) {
-                if (v != 0.0)
+                if (v != 0.0) {
                     EXPECT_GE(std::fabs(v), 1e-12 * largest) << kind.name << ": " << v;
+                }
                 EXPECT_FALSE(v == 0.0 && std::signbit(v)) << kind.name << ": a negative zero";
             }
         }

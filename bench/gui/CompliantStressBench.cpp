@@ -5,7 +5,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen ruvo_gui_bench --benchmark_filter=Compliant
 
-#include "app/CommandIds.h"
+#include "document/CommandIds.h"
 #include "document/RuvoDoc.h"
 #include "fixtures/RigidFrame.h"
 #include "model/Settings.h"

@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>InputCheck</name>
+    <message>
+        <source>Сила X</source>
+        <translation>Force X</translation>
+    </message>
+    <message>
+        <source>Сила Y</source>
+        <translation>Force Y</translation>
+    </message>
+    <message>
+        <source>Момент</source>
+        <translation>Moment</translation>
+    </message>
+    <message>
+        <source>Угол</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Высота</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Альфа</source>
+        <translation>Alpha</translation>
+    </message>
+    <message>
+        <source>Температура слева</source>
+        <translation>Temperature left</translation>
+    </message>
+    <message>
+        <source>Температура справа</source>
+        <translation>Temperature right</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Время расчета: %10.5g секунд</source>
@@ -223,6 +258,60 @@ Please report the error to the authors of Ruvo.</translation>
     <message>
         <source>Готов</source>
         <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Единицы: силы N, длины и перемещения m, моменты N·m, углы поворота в радианах<byte value="xd"/>
+</source>
+        <translation>Units: forces N, lengths and displacements m, moments N·m, rotations in radians<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Реакции<byte value="xd"/>
+-------<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Reactions<byte value="xd"/>
+---------<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Узел %d:  	Rx = %10g  Ry = %10g  M = %10g<byte value="xd"/>
+</source>
+        <translation>Node %d:  	Rx = %10g  Ry = %10g  M = %10g<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Экстремумы моментов в пролетах<byte value="xd"/>
+------------------------------<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+Moment extremes inside spans<byte value="xd"/>
+----------------------------<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Стержень %d:    	M = % 10.6g		x = % 10.6g от узла %d<byte value="xd"/>
+</source>
+        <translation>Rod %d:    	M = % 10.6g		x = % 10.6g from node %d<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Число вне допустимого диапазона!	Узел %d: %s = %g. Расчет возможен, если координаты, нагрузки и перемещения узлов по модулю не больше 1e+50.</source>
+        <translation>Number out of range!	Node %d: %s = %g. The calculation is possible when the coordinates, loads and displacements of the nodes are at most 1e+50 in magnitude.</translation>
+    </message>
+    <message>
+        <source>Число вне допустимого диапазона!	Стержень %d: %s = %g. Расчет возможен, если жесткости, размеры и нагрузки стержней по модулю не больше 1e+50.</source>
+        <translation>Number out of range!	Rod %d: %s = %g. The calculation is possible when the stiffnesses, dimensions and loads of the rods are at most 1e+50 in magnitude.</translation>
+    </message>
+    <message>
+        <source>Все стержни присоединены к свободным узлам шарнирно. Соединения можно сделать жесткими: в свойствах стержня (&quot;Жесткая связь&quot;) или, для новых стержней, в диалоге &quot;Параметры&quot;.</source>
+        <translation>Every rod is attached to the free nodes with hinges. The connections can be made rigid: in the rod&apos;s properties (&quot;Rigid connection&quot;) or, for new rods, in the &quot;Options&quot; dialog.</translation>
     </message>
 </context>
 </TS>

@@ -51,12 +51,31 @@ def g(value):
 # Lines of the four specified sections: "Стержень 1:    \tM(2) =      37000\t\tM(1) =      10500".
 ROD_LINE = re.compile(r"^\S+ (-?\d+):\s+\t([MQN])\((-?\d+)\) = +(\S+)\t\t[MQN]\((-?\d+)\) = +(\S+)$")
 NODE_LINE = re.compile(r"^\S+ (-?\d+):  \tdx = +(\S+)  dy = +(\S+)  da = +(\S+)$")
+REACTION_LINE = re.compile(r"^\S+ (-?\d+):  \tRx = +(\S+)  Ry = +(\S+)  M = +(\S+)$")
+EXTREME_LINE = re.compile(r"^\S+ (-?\d+):\s+\tM = +(\S+)\t\tx = +(\S+) \S+ \S+ (-?\d+)$")
+
+
+def reaction_format(value):
+    """A reaction as the report prints it ("%10g"), without its padding."""
+    return ("%10g" % value).strip()
 
 
 def report_values(report):
     rods = {"M": [], "Q": [], "N": []}
     nodes = []
+    reactions = []
+    extremes = []
     for line in report.splitlines():
+        reaction = REACTION_LINE.match(line)
+        if reaction:
+            number, rx, ry, m = reaction.groups()
+            reactions.append((int(number), rx, ry, m))
+            continue
+        extreme = EXTREME_LINE.match(line)
+        if extreme:
+            number, m, x, begin = extreme.groups()
+            extremes.append((int(number), m, x, int(begin)))
+            continue
         rod = ROD_LINE.match(line)
         if rod:
             number, kind, begin, at_begin, end, at_end = rod.groups()
@@ -66,7 +85,7 @@ def report_values(report):
         if node:
             number, dx, dy, da = node.groups()
             nodes.append((int(number), dx, dy, da))
-    return rods, nodes
+    return rods, nodes, reactions, extremes
 
 
 def check_example(calc, path):
@@ -87,7 +106,7 @@ def check_example(calc, path):
     check(set(data["signConventions"]) >= {"M", "Q", "N", "displacement", "reaction"},
           f"{name}: sign conventions {sorted(data['signConventions'])}")
 
-    rods, nodes = report_values(report_run.stdout.decode("utf-8"))
+    rods, nodes, reactions, extremes = report_values(report_run.stdout.decode("utf-8"))
     check(len(data["rods"]) == len(rods["M"]) > 0, f"{name}: {len(data['rods'])} rods in the JSON, "
           f"{len(rods['M'])} in the report")
     for kind in "MQN":
@@ -101,14 +120,26 @@ def check_example(calc, path):
         check(got == line, f"{name}: node {node['number']}: JSON {got}, report {line}")
 
     supports = [node["number"] for node in data["nodes"] if node["support"]]
-    check(sorted(s["node"] for s in data["supports"]) == sorted(supports),
+    check([s["node"] for s in data["supports"]] == supports,
           f"{name}: supports {data['supports']} for the support nodes {supports}")
+    got = [(s["node"], reaction_format(s["Rx"]), reaction_format(s["Ry"]), reaction_format(s["M"]))
+           for s in data["supports"]]
+    check(got == reactions and len(reactions) > 0, f"{name}: reactions: JSON {got}, report {reactions}")
+    got = [(rod["number"], g(rod["spanExtreme"]["M"]), g(rod["spanExtreme"]["x"]), rod["beginNode"])
+           for rod in data["rods"] if rod["spanExtreme"] is not None]
+    check(got == extremes, f"{name}: span extremes: JSON {got}, report {extremes}")
     return data
 
 
 def check_portal_frame(data):
     # 10 kN to the right at the top and 20 kN/m down on the 6 m beam: the
-    # supports give 10 kN back and 120 kN up.
+    # supports give 10 kN back and 120 kN up. The beam's moment peaks where
+    # its shear Q(2) - q x is zero.
+    beam = data["rods"][1]
+    extreme = beam["spanExtreme"]
+    x = beam["Q"]["begin"] / 20000
+    check(extreme is not None and abs(extreme["x"] - x) < 1e-9 * 6,
+          f"portal-frame.str: beam extreme {extreme}, expected at x = {x}")
     rx = sum(s["Rx"] for s in data["supports"])
     ry = sum(s["Ry"] for s in data["supports"])
     check(abs(rx + 10000) < 1e-6 * 10000 and abs(ry - 120000) < 1e-6 * 120000,

@@ -1,6 +1,7 @@
 #include "ResultsJson.h"
 
 #include "JsonWriter.h"
+#include "model/SpanExtreme.h"
 
 namespace {
 
@@ -56,6 +57,17 @@ void writeRods(JsonWriter &json, const StructureModel &structure, bool debugMode
         writePair(json, "M", rod.resultM);
         writePair(json, "Q", rod.resultQ);
         writePair(json, "N", rod.resultN);
+        // The extreme of the moment diagram inside the span, where a
+        // distributed load puts one (as the report's last section).
+        const SpanExtreme extreme = MomentExtremeInSpan(structure, r);
+        if (extreme.exists) {
+            json.beginObject("spanExtreme");
+            json.number("M", extreme.value);
+            json.number("x", extreme.distance);
+            json.endObject();
+        } else {
+            json.null("spanExtreme");
+        }
         json.endObject();
     }
     json.endArray();

@@ -25,7 +25,7 @@ struct CalcRun {
 };
 
 // The results as a JSON object: the units, the sign conventions, per rod the
-// end moments, shear and axial forces, per node the displacements, per
-// support the reactions, and the messages. Labels as in the report (numbers,
+// end moments, shear and axial forces and the moment extreme inside the span,
+// per node the displacements, per support the reactions, and the messages. Labels as in the report (numbers,
 // or positions in debug mode).
 std::string ResultsJson(const CalcRun &run);

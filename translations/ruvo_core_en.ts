@@ -23,6 +23,22 @@
         <source>стержне %d</source>
         <translation>rod %d</translation>
     </message>
+    <message>
+        <source>Узел %d может свободно поворачиваться.</source>
+        <translation>Node %d is free to rotate.</translation>
+    </message>
+    <message>
+        <source>Узел %d может свободно смещаться по оси %s.</source>
+        <translation>Node %d is free to move along the %s axis.</translation>
+    </message>
+    <message>
+        <source>У стержня %s продольная жесткость EF осталась равной 1 (значение по умолчанию), а EI задана: с учетом продольных деформаций они растягиваются и сжимаются почти без сопротивления.</source>
+        <translation>Rod %s has its axial rigidity EF still at 1 (the default) while its EI is set: with axial deformations taken into account it stretches and shortens almost without resistance.</translation>
+    </message>
+    <message>
+        <source>У стержней %s продольная жесткость EF осталась равной 1 (значение по умолчанию), а EI задана: с учетом продольных деформаций они растягиваются и сжимаются почти без сопротивления.</source>
+        <translation>Rods %s have their axial rigidity EF still at 1 (the default) while their EI is set: with axial deformations taken into account they stretch and shorten almost without resistance.</translation>
+    </message>
 </context>
 <context>
     <name>InputCheck</name>
@@ -57,6 +73,15 @@
     <message>
         <source>Температура справа</source>
         <translation>Temperature right</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source><byte value="xd"/>
+Примечание: </source>
+        <translation><byte value="xd"/>
+Note: </translation>
     </message>
 </context>
 <context>
@@ -312,6 +337,14 @@ Moment extremes inside spans<byte value="xd"/>
     <message>
         <source>Все стержни присоединены к свободным узлам шарнирно. Соединения можно сделать жесткими: в свойствах стержня (&quot;Жесткая связь&quot;) или, для новых стержней, в диалоге &quot;Параметры&quot;.</source>
         <translation>Every rod is attached to the free nodes with hinges. The connections can be made rigid: in the rod&apos;s properties (&quot;Rigid connection&quot;) or, for new rods, in the &quot;Options&quot; dialog.</translation>
+    </message>
+    <message>
+        <source>Недостаточно памяти!	Для расчета с жесткими стержнями нужно около %.0f МБ памяти, а доступно только %.0f МБ.</source>
+        <translation>Not enough memory!	The calculation with axially rigid rods needs about %.0f MB of memory, but only %.0f MB is available.</translation>
+    </message>
+    <message>
+        <source>С учетом продольных деформаций стержней (флажок &quot;Учитывать продольные деформации&quot; в диалоге &quot;Параметры&quot;) эту конструкцию можно рассчитать.</source>
+        <translation>With the axial deformations of the rods taken into account (the check box &quot;Include axial deformations&quot; in the &quot;Options&quot; dialog) this structure can be calculated.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "engine/KnownAnswerSupport.h"
 #include "engine/ResultsReport.h"
 #include "model/StructureFile.h"
+#include "numeric/Messages.h"
 
 #include <algorithm>
 #include <cctype>
@@ -173,9 +174,9 @@ TEST_F(RuvoCalc, AnswersEveryKindOfFailureWithItsStatusAndMessage)
     // One rod on a pin and a roller: refused by axially rigid rods,
     // calculated with compliant ones (qL^2/8 = 20 at the middle would need
     // a node; the ends carry qL/2 = 20).
-    const fs::path simpleBeam = scratch.write(
-        "beam.str", "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 4 0 0 0 0 0 0 0 0\n"
-                    "Rod0 1 0 1 1 3 0 0 0 -10 0 0 1000 1e6 1 1 1 0.5\n");
+    const fs::path simpleBeam =
+        scratch.write("beam.str", "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 4 0 0 0 0 0 0 0 0\n"
+                                  "Rod0 1 0 1 1 3 0 0 0 -10 0 0 1000 1e6 1 1 1 0.5\n");
     const Message noSupport = StringTableMessage(50202);
     const Message nodesUnreadable = StringTableMessage(50219);
     const Message rodsUnreadable = StringTableMessage(50221);
@@ -411,6 +412,27 @@ TEST_F(RuvoCalc, SpeaksEnglishWithLangEnAndRussianWhateverTheLocale)
         EXPECT_FALSE(HasCyrillic(english.err)) << english.err;
         EXPECT_EQ(english.out, "");
     }
+
+    // Axially compliant rods: the rigid method's refusal with its hint, and
+    // the note on a rod whose EF was never set, English too.
+    const fs::path bareBeam =
+        scratch.write("bare.str", "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 4 0 0 0 0 0 0 0 0\n"
+                                  "Rod0 1 0 1 1 3 0 0 0 -10 0 0 1000 1 1 1 1 0.5\n");
+    const ProcessRun refusedRu = RunCalc(scratch, {bareBeam.string()});
+    const ProcessRun refusedEn = RunCalc(scratch, {"--lang", "en", bareBeam.string()});
+    EXPECT_EQ(refusedRu.status, 1);
+    EXPECT_EQ(refusedEn.status, 1);
+    EXPECT_NE(refusedRu.err.find(LoadString(50229)), std::string::npos) << refusedRu.err;
+    EXPECT_NE(refusedEn.err.find("Include axial deformations"), std::string::npos) << refusedEn.err;
+    EXPECT_FALSE(HasCyrillic(refusedEn.err)) << refusedEn.err;
+    const ProcessRun noteRu = RunCalc(scratch, {"--axial-compliance", bareBeam.string()});
+    const ProcessRun noteEn = RunCalc(scratch, {"--axial-compliance", "--lang", "en", bareBeam.string()});
+    ASSERT_EQ(noteEn.status, 0) << noteEn.err;
+    EXPECT_NE(noteRu.out.find("\nПримечание: У стержня 1 продольная жесткость EF"), std::string::npos)
+        << noteRu.out;
+    EXPECT_NE(noteEn.out.find("\nNote: Rod 1 has its axial rigidity EF still at 1"), std::string::npos)
+        << noteEn.out;
+    EXPECT_FALSE(HasCyrillic(noteEn.out)) << noteEn.out;
 
     const ProcessRun unknown = RunCalc(scratch, {"--lang", "de", examples.front().string()});
     EXPECT_EQ(unknown.status, 2);

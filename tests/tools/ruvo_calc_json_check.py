@@ -100,7 +100,8 @@ def check_example(calc, path):
     check(re.search(rb"\d\.\d{12}|\d{13}", json_run.stdout) is not None,
           f"{name}: no number with more than 12 digits: are the values rounded?")
     data = strict_json(json_run.stdout.decode("utf-8"))
-    check(data["status"] == "calculated" and data["messages"] == [], f"{name}: status {data['status']}")
+    check(data["status"] == "calculated" and data["messages"] == [] and data["notes"] == []
+          and data["axialCompliance"] is False, f"{name}: status {data['status']}, notes {data['notes']}")
     check(data["units"] == {"length": "m", "force": "N", "moment": "N*m", "translation": "m",
                             "rotation": "rad"}, f"{name}: units {data['units']}")
     check(set(data["signConventions"]) >= {"M", "Q", "N", "displacement", "reaction"},
@@ -161,6 +162,20 @@ def check_failures(calc, folder):
             check(data["status"] == "refused" and "rods" not in data, f"refused ({language}): {data}")
             check([m["headline"] for m in data["messages"]] == [headline],
                   f"refused ({language}): messages {data['messages']}")
+
+    # Axially compliant rods, one whose EF was never set: the report's note.
+    bare = os.path.join(folder, "bare.str")
+    with open(bare, "w") as f:
+        f.write("Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 4 0 0 0 0 0 0 0 0\n"
+                "Rod0 1 0 1 1 3 0 0 0 -10 0 0 1000 1 1 1 1 0.5\n")
+    compliant = run(calc, "--json", "--axial-compliance", bare)
+    if check(compliant.returncode == 0 and json_tool_accepts(compliant.stdout), f"compliant: {compliant}"):
+        data = strict_json(compliant.stdout.decode("utf-8"))
+        report = run(calc, "--axial-compliance", bare).stdout.decode("utf-8")
+        check(data["axialCompliance"] is True and len(data["notes"]) == 1
+              and ("Примечание: " + data["notes"][0]) in report, f"compliant: notes {data['notes']}")
+        # Both ends carry qL/2 = 20 N up.
+        check(all(abs(s["Ry"] - 20) < 1e-9 for s in data["supports"]), f"compliant: {data['supports']}")
 
     # A malformed node line; the file name holds a quote, a backslash and a
     # byte that is not UTF-8.

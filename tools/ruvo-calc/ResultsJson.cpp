@@ -1,6 +1,8 @@
 #include "ResultsJson.h"
 
 #include "JsonWriter.h"
+#include "engine/StiffnessCalculation.h"
+#include "model/Settings.h"
 #include "model/SpanExtreme.h"
 
 namespace {
@@ -115,9 +117,17 @@ std::string ResultsJson(const CalcRun &run)
         json.string("problem", run.problem);
     writeUnits(json);
     writeSignConventions(json);
+    const bool compliant = Settings::current().axialCompliance != 0;
+    json.boolean("axialCompliance", compliant);
     if (run.structure != nullptr) {
         writeRods(json, *run.structure, run.debugMode);
         writeNodes(json, *run.structure, run.debugMode);
+        // The report's note on rods whose EF was never set.
+        json.beginArray("notes");
+        const std::string note = compliant ? BareAxialRigidityNote(*run.structure, run.debugMode) : "";
+        if (!note.empty())
+            json.string(nullptr, note);
+        json.endArray();
     }
     json.beginArray("messages");
     for (const CalcMessage &message : run.messages) {

@@ -4,10 +4,10 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config python3
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libx11-dev
-    libeigen3-dev qt6-l10n-tools qt6-translations-l10n
+    libeigen3-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core
     xvfb xauth x11-utils xdotool imagemagick poppler-utils
     dpkg-dev file locales desktop-file-utils shared-mime-info

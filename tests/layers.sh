@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the include lines of every source folder against the layers
 #   model < numeric < engine < document < {view, dialogs} < app
+# and i18n (the Qt side of the core's translations: numeric < i18n < app).
 # A file may include headers of its own folder and of the folders below it;
 # view and dialogs do not include each other; model, numeric and engine
 # include no Qt header. Prints every offending line and fails when there is one.
@@ -15,7 +16,8 @@ declare -A allowed=(
     [document]="model numeric engine document"
     [view]="model numeric engine document view"
     [dialogs]="model numeric engine document dialogs"
-    [app]="model numeric engine document view dialogs app"
+    [app]="model numeric engine document view dialogs app i18n"
+    [i18n]="model numeric i18n"
 )
 core="model numeric engine"
 

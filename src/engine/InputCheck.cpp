@@ -3,6 +3,7 @@
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
+#include "numeric/Translation.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -13,7 +14,7 @@ constexpr int nodeValueMessage = 50224;
 constexpr int rodValueMessage = 50225;
 
 struct Field {
-    const char *name; // as the property dialogs name it
+    const char *name; // as the property dialogs name it; translated when shown
     double value;
 };
 
@@ -37,15 +38,16 @@ bool CheckInputMagnitudes(const StructureModel &structure)
         const std::initializer_list<Field> fields = {
             {"X", node.x},
             {"Y", node.y},
-            {"Сила X", node.force.x},
-            {"Сила Y", node.force.y},
-            {"Момент", node.moment},
+            {QT_TRANSLATE_NOOP("InputCheck", "Сила X"), node.force.x},
+            {QT_TRANSLATE_NOOP("InputCheck", "Сила Y"), node.force.y},
+            {QT_TRANSLATE_NOOP("InputCheck", "Момент"), node.moment},
             {"DX", node.displacement.x},
             {"DY", node.displacement.y},
-            {"Угол", node.displacement.z},
+            {QT_TRANSLATE_NOOP("InputCheck", "Угол"), node.displacement.z},
         };
         if (const Field *field = firstTooLarge(fields)) {
-            ReportError(LoadString(nodeValueMessage), debugMode ? n : node.number, field->name, field->value);
+            ReportError(LoadString(nodeValueMessage), debugMode ? n : node.number,
+                        TranslatedText("InputCheck", field->name).c_str(), field->value);
             return false;
         }
     }
@@ -53,15 +55,16 @@ bool CheckInputMagnitudes(const StructureModel &structure)
         const Rod &rod = structure.rods[r];
         const std::initializer_list<Field> fields = {
             {"EI", rod.EI},
-            {"Высота", rod.height},
-            {"Альфа", rod.alpha},
+            {QT_TRANSLATE_NOOP("InputCheck", "Высота"), rod.height},
+            {QT_TRANSLATE_NOOP("InputCheck", "Альфа"), rod.alpha},
             {"qx", rod.load.x},
             {"qy", rod.load.y},
-            {"Температура слева", rod.temperature.x},
-            {"Температура справа", rod.temperature.y},
+            {QT_TRANSLATE_NOOP("InputCheck", "Температура слева"), rod.temperature.x},
+            {QT_TRANSLATE_NOOP("InputCheck", "Температура справа"), rod.temperature.y},
         };
         if (const Field *field = firstTooLarge(fields)) {
-            ReportError(LoadString(rodValueMessage), debugMode ? r : rod.number, field->name, field->value);
+            ReportError(LoadString(rodValueMessage), debugMode ? r : rod.number,
+                        TranslatedText("InputCheck", field->name).c_str(), field->value);
             return false;
         }
     }

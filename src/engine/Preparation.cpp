@@ -3,6 +3,7 @@
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
 #include "numeric/Messages.h"
+#include "numeric/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,8 +95,12 @@ bool checkRodNodes(const StructureModel &structure)
     for (int r = 0; r < structure.rods.count; ++r) {
         const Rod &rod = structure.rods[r];
         if (!isValidNode(structure, rod.begin.node) || !isValidNode(structure, rod.end.node)) {
-            ReportError("Стержень %d присоединен к несуществующему узлу: Начальный узел %d, Конечный узел "
-                        "%d\tНеверная топология. Узлов в конструкции: %d.",
+            ReportError(TranslatedText("Calculation",
+                                       QT_TRANSLATE_NOOP("Calculation",
+                                                         "Стержень %d присоединен к несуществующему узлу: "
+                                                         "Начальный узел %d, Конечный узел %d\tНеверная "
+                                                         "топология. Узлов в конструкции: %d."))
+                            .c_str(),
                         rodLabel(structure, r), rod.begin.node, rod.end.node, structure.nodes.count);
             return false;
         }
@@ -111,8 +116,11 @@ bool checkFiniteInput(const StructureModel &structure)
         const Rod &rod = structure.rods[r];
         if (!allFinite({rod.begin.angle, rod.end.angle, rod.load.x, rod.load.y, rod.temperature.x,
                         rod.temperature.y, rod.EI, rod.height, rod.alpha})) {
-            ReportError("Ошибка в исходных данных!\tСвойства или нагрузки стержня %d не являются конечными "
-                        "числами.",
+            ReportError(TranslatedText("Calculation",
+                                       QT_TRANSLATE_NOOP("Calculation", "Ошибка в исходных данных!\tСвойства "
+                                                                        "или нагрузки стержня %d не являются "
+                                                                        "конечными числами."))
+                            .c_str(),
                         rodLabel(structure, r));
             return false;
         }
@@ -121,9 +129,13 @@ bool checkFiniteInput(const StructureModel &structure)
         const Node &node = structure.nodes[n];
         if (!allFinite({node.x, node.y, node.force.x, node.force.y, node.moment, node.displacement.x,
                         node.displacement.y, node.displacement.z})) {
-            ReportError("Ошибка в исходных данных!\tКоординаты или нагрузки узла %d не являются конечными "
-                        "числами.",
-                        nodeLabel(structure, n));
+            ReportError(
+                TranslatedText("Calculation",
+                               QT_TRANSLATE_NOOP("Calculation", "Ошибка в исходных данных!\tКоординаты "
+                                                                "или нагрузки узла %d не являются "
+                                                                "конечными числами."))
+                    .c_str(),
+                nodeLabel(structure, n));
             return false;
         }
     }

@@ -2,8 +2,10 @@
 
 #include "model/Settings.h"
 #include "numeric/CalcLog.h"
+#include "numeric/Translation.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -256,7 +258,12 @@ bool VerifyResults(const StructureModel &structure, const ResultsCheckOptions &o
         check.worst, check.what, atNode ? "node" : "rod", label);
     if (check.passed)
         return true;
-    const std::string where = std::string(atNode ? "узле " : "стержне ") + std::to_string(label);
-    ReportMessage(resultsCheckMessage, where.c_str());
+    // The place put into the message's "В %s": "узле 3" or "стержне 5".
+    const std::string place =
+        TranslatedText("Calculation", atNode ? QT_TRANSLATE_NOOP("Calculation", "узле %d")
+                                             : QT_TRANSLATE_NOOP("Calculation", "стержне %d"));
+    char where[64];
+    std::snprintf(where, sizeof where, place.c_str(), label);
+    ReportMessage(resultsCheckMessage, where);
     return false;
 }

@@ -5,6 +5,7 @@
 #include "model/Settings.h"
 #include "model/SpanExtreme.h"
 #include "numeric/Messages.h"
+#include "numeric/Translation.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -94,7 +95,9 @@ std::string ResultsReport(const StructureModel &structure, bool debugMode)
     if (Settings::current().axialCompliance != 0) {
         const std::string note = BareAxialRigidityNote(structure, debugMode);
         if (!note.empty())
-            report += "\r\nПримечание: " + note + "\r\n";
+            report +=
+                TranslatedText("ResultsReport", QT_TRANSLATE_NOOP("ResultsReport", "\r\nПримечание: ")) +
+                note + "\r\n";
     }
     return report;
 }

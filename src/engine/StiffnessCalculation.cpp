@@ -7,6 +7,7 @@
 #include "numeric/CalcLog.h"
 #include "numeric/Matrix.h"
 #include "numeric/Messages.h"
+#include "numeric/Translation.h"
 
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
@@ -108,8 +109,11 @@ bool StiffnessCalculation::checkInput(bool report)
         if (!std::isfinite(rod.EF)) {
             if (report)
                 ReportError(
-                    "Ошибка в исходных данных!\tСвойства или нагрузки стержня %d не являются конечными "
-                    "числами.",
+                    TranslatedText("Calculation",
+                                   QT_TRANSLATE_NOOP("Calculation", "Ошибка в исходных данных!\tСвойства "
+                                                                    "или нагрузки стержня %d не являются "
+                                                                    "конечными числами."))
+                        .c_str(),
                     rodLabel(r));
             return false;
         }
@@ -387,12 +391,21 @@ std::string StiffnessCalculation::unknownName(int unknown) const
     const NodeDofs &dofs = nodes[k];
     char text[200];
     if (unknownKind[unknown] == 2) {
-        std::snprintf(text, sizeof text, "Узел %d может свободно поворачиваться.", nodeLabel(k));
+        std::snprintf(
+            text, sizeof text,
+            TranslatedText("Calculation",
+                           QT_TRANSLATE_NOOP("Calculation", "Узел %d может свободно поворачиваться."))
+                .c_str(),
+            nodeLabel(k));
     } else {
         const int j = unknownKind[unknown];
         const bool alongX = std::fabs(dofs.basis[0][j]) >= std::fabs(dofs.basis[1][j]);
-        std::snprintf(text, sizeof text, "Узел %d может свободно смещаться по оси %s.", nodeLabel(k),
-                      alongX ? "X" : "Y");
+        std::snprintf(
+            text, sizeof text,
+            TranslatedText("Calculation",
+                           QT_TRANSLATE_NOOP("Calculation", "Узел %d может свободно смещаться по оси %s."))
+                .c_str(),
+            nodeLabel(k), alongX ? "X" : "Y");
     }
     return text;
 }
@@ -903,7 +916,22 @@ std::string BareAxialRigidityNote(const StructureModel &structure, bool debugMod
             list += ", ";
         list += std::to_string(debugMode ? r : structure.rods[r].number);
     }
-    return (rods.size() == 1 ? "У стержня " : "У стержней ") + list +
-           " продольная жесткость EF осталась равной 1 (значение по умолчанию), а EI задана: с учетом "
-           "продольных деформаций они растягиваются и сжимаются почти без сопротивления.";
+    // The list of rods goes in place of the "%s" (it may be longer than any
+    // fixed buffer).
+    const std::string format =
+        rods.size() == 1
+            ? TranslatedText(
+                  "Calculation",
+                  QT_TRANSLATE_NOOP("Calculation",
+                                    "У стержня %s продольная жесткость EF осталась равной 1 (значение по "
+                                    "умолчанию), а EI задана: с учетом продольных деформаций они "
+                                    "растягиваются и сжимаются почти без сопротивления."))
+            : TranslatedText(
+                  "Calculation",
+                  QT_TRANSLATE_NOOP("Calculation",
+                                    "У стержней %s продольная жесткость EF осталась равной 1 (значение "
+                                    "по умолчанию), а EI задана: с учетом продольных деформаций они "
+                                    "растягиваются и сжимаются почти без сопротивления."));
+    const std::size_t at = format.find("%s");
+    return at == std::string::npos ? format : format.substr(0, at) + list + format.substr(at + 2);
 }

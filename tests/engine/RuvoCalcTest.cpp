@@ -4,8 +4,10 @@
 #include "engine/KnownAnswerSupport.h"
 #include "engine/ResultsReport.h"
 #include "model/StructureFile.h"
+#include "numeric/Messages.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <utility>
 #include <vector>
 
 using namespace enginetest;
@@ -20,6 +23,10 @@ namespace fs = std::filesystem;
 
 #ifndef RUVO_CALC_PATH
 #define RUVO_CALC_PATH ""
+#endif
+// Whether ruvo-calc was built with Qt and so has the English catalogue.
+#ifndef RUVO_CALC_HAS_TRANSLATIONS
+#define RUVO_CALC_HAS_TRANSLATIONS 0
 #endif
 
 namespace {
@@ -167,9 +174,9 @@ TEST_F(RuvoCalc, AnswersEveryKindOfFailureWithItsStatusAndMessage)
     // One rod on a pin and a roller: refused by axially rigid rods,
     // calculated with compliant ones (qL^2/8 = 20 at the middle would need
     // a node; the ends carry qL/2 = 20).
-    const fs::path simpleBeam = scratch.write(
-        "beam.str", "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 4 0 0 0 0 0 0 0 0\n"
-                    "Rod0 1 0 1 1 3 0 0 0 -10 0 0 1000 1e6 1 1 1 0.5\n");
+    const fs::path simpleBeam =
+        scratch.write("beam.str", "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 4 0 0 0 0 0 0 0 0\n"
+                                  "Rod0 1 0 1 1 3 0 0 0 -10 0 0 1000 1e6 1 1 1 0.5\n");
     const Message noSupport = StringTableMessage(50202);
     const Message nodesUnreadable = StringTableMessage(50219);
     const Message rodsUnreadable = StringTableMessage(50221);
@@ -181,7 +188,11 @@ TEST_F(RuvoCalc, AnswersEveryKindOfFailureWithItsStatusAndMessage)
         std::vector<std::string> errorParts;
         const char *outputPart;
     } cases[] = {
-        {"help", {"--help"}, 0, {}, "Usage: ruvo-calc [--log PATH] [--debug] FILE.str"},
+        {"help",
+         {"--help"},
+         0,
+         {},
+         "Usage: ruvo-calc [--log PATH] [--debug] [--lang ru|en] [--json] FILE.str"},
         {"no file", {}, 2, {"no structure file", "Usage:"}, nullptr},
         {"unknown option", {"--fast", good.string()}, 2, {"unknown option --fast"}, nullptr},
         {"log without a path", {good.string(), "--log"}, 2, {"--log needs a file path"}, nullptr},
@@ -297,4 +308,133 @@ TEST_F(RuvoCalc, ShowsPositionsAndServiceElementsInDebugMode)
     EXPECT_EQ(count(debug.out, "Стержень "), 3 * 5);
     EXPECT_NE(debug.out.find("Узел 0:"), std::string::npos);
     EXPECT_EQ(normal.out.find("Узел 0:"), std::string::npos);
+}
+
+namespace {
+
+// Cyrillic letters (U+0400 ... U+04FF) are two UTF-8 bytes led by 0xD0 ... 0xD3.
+bool HasCyrillic(const std::string &text)
+{
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (lead >= 0xD0 && lead <= 0xD3 && (next & 0xC0) == 0x80)
+            return true;
+    }
+    return false;
+}
+
+// The numbers of a report in order, whatever its words.
+std::vector<std::string> Numbers(const std::string &report)
+{
+    std::vector<std::string> numbers;
+    std::istringstream words(report);
+    std::string word;
+    while (words >> word) {
+        if (!word.empty() && (std::isdigit(static_cast<unsigned char>(word[0])) ||
+                              (word[0] == '-' && word.size() > 1 && word.find_first_of("0123456789") == 1)))
+            numbers.push_back(word);
+    }
+    return numbers;
+}
+
+} // namespace
+
+TEST_F(RuvoCalc, SpeaksEnglishWithLangEnAndRussianWhateverTheLocale)
+{
+    const std::vector<fs::path> examples = Examples();
+    ASSERT_GE(examples.size(), 6u);
+    if (!RUVO_CALC_HAS_TRANSLATIONS) {
+        // Without Qt there is no catalogue, and the calculator says so.
+        const ProcessRun run = RunCalc(scratch, {"--lang", "en", examples.front().string()});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("English is not available"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+        return;
+    }
+    for (const fs::path &file : examples) {
+        SCOPED_TRACE(file.filename().string());
+        const ProcessRun russian = RunCalc(scratch, {file.string()}, {"LANG=en_US.UTF-8", "LANGUAGE=en"});
+        const ProcessRun english = RunCalc(scratch, {"--lang", "en", file.string()});
+        ASSERT_EQ(english.status, 0) << english.err;
+        EXPECT_FALSE(HasCyrillic(english.out)) << english.out;
+        EXPECT_EQ(
+            english.out.rfind("STRUCTURE REPORT\n\nUnits: forces N, lengths and displacements m, moments "
+                              "N·m, rotations in radians\n\nMoments\n-------\n\nRod 1:",
+                              0),
+            0u)
+            << english.out;
+        // The same numbers as the Russian report, which an English locale
+        // does not change.
+        EXPECT_EQ(russian.out.rfind("ОТЧЕТ ПО КОНСТРУКЦИИ", 0), 0u);
+        EXPECT_EQ(Numbers(english.out), Numbers(russian.out));
+    }
+
+    // The messages of refused and unreadable structures, English too.
+    const std::vector<std::pair<std::string, int>> failures = {
+        {"Node0 1 0 0 1 0 0 0 0 0 0\nNode0 2 3 0 1 0 0 0 0 0 0\nRod0 1 0 1 2 2 0 0 0 0 0 0 1 1 1 1 1 0.5\n",
+         1},
+        {"Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3\n", 2},
+        {"Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3 0 1 0 0 0 0 0 0\nRod0 1 0 1 2 2 0\n", 2},
+        {"Node0 1 0 0 0 0 0 0 0 0 0\nRod0 1 0 5 2 2 0 0 0 0 0 0 1 1 1 1 1 0.5\n", 2},
+        // A moment on a node where every rod is hinged.
+        {"Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3 0 1 0 0 5 0 0 0\nNode0 3 6 0 1 0 0 0 0 0 0\n"
+         "Node0 4 6 -3 0 0 0 0 0 0 0\nRod0 1 0 1 2 1 0 0 0 0 0 0 1 1 1 1 1 0.5\n"
+         "Rod0 2 1 2 1 2 0 0 0 0 0 0 1 1 1 1 1 0.5\nRod0 3 2 3 2 2 0 0 0 0 0 0 1 1 1 1 1 0.5\n",
+         1},
+        // No linear unknowns in the main system.
+        {"Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3 0 1 0 0 5 0 0 0\nNode0 3 6 0 0 0 0 0 0 0 0\n"
+         "Rod0 1 0 1 2 1 0 0 0 0 0 0 1 1 1 1 1 0.5\nRod0 2 1 2 1 2 0 0 0 0 0 0 1 1 1 1 1 0.5\n",
+         1},
+        // A portal hinged everywhere: a mechanism, with the advice of rigid joints.
+        {"Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 0 4 1 0 0 0 0 0 0\nNode0 3 3 4 1 0 -1000 0 0 0 0\n"
+         "Node0 4 6 4 1 0 0 0 0 0 0\nNode0 5 6 0 0 0 0 0 0 0 0\n"
+         "Rod0 1 0 1 1 1 0 0 0 0 0 0 1 1 1 1 1 0.5\nRod0 2 1 2 1 1 0 0 0 0 0 0 1 1 1 1 1 0.5\n"
+         "Rod0 3 2 3 1 1 0 0 0 0 0 0 1 1 1 1 1 0.5\nRod0 4 3 4 1 1 0 0 0 0 0 0 1 1 1 1 1 0.5\n",
+         1},
+        // A node force the calculation cannot carry, named by its field.
+        {"Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3 0 1 1e300 -1 0 0 0 0\n"
+         "Rod0 1 0 1 2 2 0 0 0 -2 0 0 2 1 1 1 1 0.5\n",
+         1},
+        // A mechanism: a free node on one hinged rod.
+        {"Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 3 0 1 0 -1 0 0 0 0\nNode0 3 6 0 1 0 0 0 0 0 0\n"
+         "Rod0 1 0 1 2 1 0 0 0 0 0 0 1 1 1 1 1 0.5\nRod0 2 1 2 2 1 0 0 0 0 0 0 1 1 1 1 1 0.5\n",
+         1},
+    };
+    for (std::size_t i = 0; i < failures.size(); ++i) {
+        SCOPED_TRACE(failures[i].first);
+        const fs::path file = scratch.write("failure" + std::to_string(i) + ".str", failures[i].first);
+        const ProcessRun russian = RunCalc(scratch, {file.string()});
+        const ProcessRun english = RunCalc(scratch, {"--lang", "en", file.string()});
+        EXPECT_NE(russian.status, 0);
+        EXPECT_EQ(english.status, russian.status) << english.err;
+        EXPECT_TRUE(HasCyrillic(russian.err)) << russian.err;
+        EXPECT_FALSE(HasCyrillic(english.err)) << english.err;
+        EXPECT_EQ(english.out, "");
+    }
+
+    // Axially compliant rods: the rigid method's refusal with its hint, and
+    // the note on a rod whose EF was never set, English too.
+    const fs::path bareBeam =
+        scratch.write("bare.str", "Node0 1 0 0 0 0 0 0 0 0 0\nNode0 2 4 0 0 0 0 0 0 0 0\n"
+                                  "Rod0 1 0 1 1 3 0 0 0 -10 0 0 1000 1 1 1 1 0.5\n");
+    const ProcessRun refusedRu = RunCalc(scratch, {bareBeam.string()});
+    const ProcessRun refusedEn = RunCalc(scratch, {"--lang", "en", bareBeam.string()});
+    EXPECT_EQ(refusedRu.status, 1);
+    EXPECT_EQ(refusedEn.status, 1);
+    EXPECT_NE(refusedRu.err.find(LoadString(50229)), std::string::npos) << refusedRu.err;
+    EXPECT_NE(refusedEn.err.find("Include axial deformations"), std::string::npos) << refusedEn.err;
+    EXPECT_FALSE(HasCyrillic(refusedEn.err)) << refusedEn.err;
+    const ProcessRun noteRu = RunCalc(scratch, {"--axial-compliance", bareBeam.string()});
+    const ProcessRun noteEn = RunCalc(scratch, {"--axial-compliance", "--lang", "en", bareBeam.string()});
+    ASSERT_EQ(noteEn.status, 0) << noteEn.err;
+    EXPECT_NE(noteRu.out.find("\nПримечание: У стержня 1 продольная жесткость EF"), std::string::npos)
+        << noteRu.out;
+    EXPECT_NE(noteEn.out.find("\nNote: Rod 1 has its axial rigidity EF still at 1"), std::string::npos)
+        << noteEn.out;
+    EXPECT_FALSE(HasCyrillic(noteEn.out)) << noteEn.out;
+
+    const ProcessRun unknown = RunCalc(scratch, {"--lang", "de", examples.front().string()});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("unknown language \"de\""), std::string::npos) << unknown.err;
 }

@@ -1,12 +1,15 @@
 // ruvo-calc: calculates a structure file with the default settings, prints
-// the results report and, on request, writes the printed page with chosen
-// result displays as PDF, SVG or PNG.
+// the results report (Russian, or English with --lang en) or the results as
+// JSON (--json) and, on request, writes the printed page with chosen result
+// displays as PDF, SVG or PNG.
 //
 // Exit status: 0 success; 1 the calculation refused the structure; 2 the
 // file could not be read, a line is malformed, or the command line is wrong;
 // 3 the page could not be written.
 
+#include "Language.h"
 #include "PageOutput.h"
+#include "ResultsJson.h"
 #include "engine/Calculate.h"
 #include "engine/ResultsReport.h"
 #include "model/Settings.h"
@@ -34,14 +37,20 @@ constexpr int exitBadInput = 2;
 constexpr int exitNotWritten = 3;
 
 const char *const usage =
-    "Usage: ruvo-calc [--log PATH] [--debug] FILE.str\n"
-    "       ruvo-calc [--log PATH] [--debug] --export OUT.pdf|OUT.svg|OUT.png [--show LIST] FILE.str\n"
+    "Usage: ruvo-calc [--log PATH] [--debug] [--lang ru|en] [--json] FILE.str\n"
+    "       ruvo-calc [--log PATH] [--debug] [--lang ru|en] [--json]\n"
+    "                 --export OUT.pdf|OUT.svg|OUT.png [--show LIST] FILE.str\n"
     "       (--axial-compliance may be added to either)\n"
     "\n"
     "Calculates the plane frame in FILE.str with the default settings and prints\n"
     "the results report (moments, shear forces, axial forces, displacements,\n"
     "support reactions and the moment extremes inside spans).\n"
     "\n"
+    "  --lang LANG    language of the report and of the messages: ru (the default,\n"
+    "                 whatever the locale) or en\n"
+    "  --json         print the results as JSON instead of the report: units, sign\n"
+    "                 conventions, rods, nodes, supports and messages; a refused or\n"
+    "                 unreadable structure gives its status and messages\n"
     "  --log PATH     write the calculation log to PATH\n"
     "  --debug        debug mode: positions instead of numbers, service elements kept\n"
     "  --axial-compliance\n"
@@ -62,7 +71,9 @@ struct Options {
     std::string logPath;
     std::string exportPath;
     std::string showList;
+    std::string language = "ru";
     bool showGiven = false;
+    bool json = false;
     bool debug = false;
     bool axialCompliance = false;
     bool help = false;
@@ -139,6 +150,14 @@ bool parseArguments(int argc, char **argv, Options &options)
             options.debug = true;
         } else if (argument == "--axial-compliance") {
             options.axialCompliance = true;
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (argument == "--lang") {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+                std::cerr << "ruvo-calc: --lang needs a language (ru, en)\n";
+                return false;
+            }
+            options.language = argv[++i];
         } else if (argument == "--log") {
             if (i + 1 >= argc || argv[i + 1][0] == '\0') {
                 std::cerr << "ruvo-calc: --log needs a file path\n";
@@ -179,22 +198,23 @@ bool parseArguments(int argc, char **argv, Options &options)
     return true;
 }
 
-bool readFile(const std::string &path, std::string &text)
+// False, with the reason, when the file cannot be read.
+bool readFile(const std::string &path, std::string &text, std::string &problem)
 {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        std::cerr << "ruvo-calc: " << path << " is a directory\n";
+        problem = path + " is a directory";
         return false;
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        std::cerr << "ruvo-calc: cannot open " << path << ": " << std::strerror(errno) << '\n';
+        problem = "cannot open " + path + ": " + std::strerror(errno);
         return false;
     }
     std::ostringstream contents;
     contents << file.rdbuf();
     if (file.bad()) {
-        std::cerr << "ruvo-calc: cannot read " << path << '\n';
+        problem = "cannot read " + path;
         return false;
     }
     text = contents.str();
@@ -226,6 +246,19 @@ std::string privateLogPath()
     return (folder / ("ruvo-calc-" + std::to_string(getpid()) + ".log")).string();
 }
 
+// Prints the calculator's own problem (if any) on stderr and, with --json,
+// the JSON of a run that ends without results; returns the exit status.
+int finishWithoutResults(const Options &options, CalcRun &run, const char *status, int exitStatus)
+{
+    if (!run.problem.empty())
+        std::cerr << "ruvo-calc: " << run.problem << '\n';
+    if (options.json) {
+        run.status = status;
+        std::cout << ResultsJson(run) << std::flush;
+    }
+    return exitStatus;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -243,6 +276,11 @@ int main(int argc, char **argv)
         std::cout << usage;
         return 0;
     }
+    std::string languageProblem;
+    if (!UseLanguage(options.language, languageProblem)) {
+        std::cerr << "ruvo-calc: --lang: " << languageProblem << '\n';
+        return exitBadInput;
+    }
 
     Settings &settings = Settings::current();
     settings.debugMode = options.debug;
@@ -254,30 +292,41 @@ int main(int argc, char **argv)
         settings.logEnabled = 1;
         SetLogFilePath(options.logPath);
     }
-    SetErrorReporter([](const std::string &headline, const std::string &reason) {
+    // Messages go to stderr as they come, and into the JSON.
+    CalcRun run;
+    run.file = options.file;
+    run.debugMode = settings.debugMode;
+    SetErrorReporter([&run](const std::string &headline, const std::string &reason) {
         std::cerr << headline << '\n' << reason << '\n';
+        run.messages.push_back({headline, reason});
     });
 
     std::string text;
-    if (!readFile(options.file, text))
-        return exitBadInput;
+    if (!readFile(options.file, text, run.problem))
+        return finishWithoutResults(options, run, "unreadable", exitBadInput);
 
     StructureModel structure;
     const StructureReadResult read = ReadStructure(structure, text);
     ReportMessages(read.messages);
     if (!read.ok) {
-        std::cerr << "ruvo-calc: " << options.file;
+        run.problem = options.file;
         if (read.lineNumber > 0)
-            std::cerr << ", line " << read.lineNumber;
-        std::cerr << ": the structure cannot be read\n";
-        return exitBadInput;
+            run.problem += ", line " + std::to_string(read.lineNumber);
+        run.problem += ": the structure cannot be read";
+        return finishWithoutResults(options, run, "unreadable", exitBadInput);
     }
 
     double time = 0.0;
     if (!Calculate(structure, time))
-        return exitRefused;
+        return finishWithoutResults(options, run, "refused", exitRefused);
 
-    std::cout << withLineFeeds(ResultsReport(structure, settings.debugMode)) << std::flush;
+    if (options.json) {
+        run.structure = &structure;
+        std::cout << ResultsJson(run);
+    } else {
+        std::cout << withLineFeeds(ResultsReport(structure, settings.debugMode));
+    }
+    std::cout << std::flush;
     if (!std::cout)
         return exitBadInput;
     if (!options.exportPath.empty()) {

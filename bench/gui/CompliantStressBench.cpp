@@ -68,7 +68,7 @@ void BM_CompliantOpenCalculateDraw(benchmark::State &state)
         open += secondsSince(start);
         start = std::chrono::steady_clock::now();
         view.resultCommand(Command::ShowMoments);
-        if (!doc.showMoments) {
+        if (!doc.display(RuvoDoc::ResultDisplay::Moments)) {
             state.SkipWithError(("calculation failed: " + error).c_str());
             break;
         }

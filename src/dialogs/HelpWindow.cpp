@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLocale>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -17,7 +18,7 @@ QPointer<HelpWindow> HelpWindow::instance;
 
 namespace {
 
-const char contentsPage[] = "qrc:/help/index.html";
+const char contentsPage[] = "index.html";
 
 struct ContextPage {
     int context;
@@ -27,15 +28,12 @@ struct ContextPage {
 // Context numbers are the resource numbers of the dialogs (431 ... 446) and
 // the id of the tutorial command (Command::Tutorial).
 constexpr ContextPage contextPages[] = {
-    {431, "qrc:/help/rod-properties.html"},    {432, "qrc:/help/options.html"},
-    {433, "qrc:/help/technical-support.html"}, {434, "qrc:/help/calculation-log.html"},
-    {435, "qrc:/help/node-properties.html"},   {436, "qrc:/help/errors.html"},
-    {437, "qrc:/help/statistics.html"},        {438, "qrc:/help/about.html"},
-    {439, "qrc:/help/several-nodes.html"},     {440, "qrc:/help/several-rods.html"},
-    {441, "qrc:/help/results-report.html"},    {442, "qrc:/help/force.html"},
-    {443, "qrc:/help/distributed-load.html"},  {444, "qrc:/help/moment.html"},
-    {445, "qrc:/help/temperature.html"},       {446, "qrc:/help/displacement.html"},
-    {40507, "qrc:/help/tutorial.html"},
+    {431, "rod-properties.html"},   {432, "options.html"},         {433, "technical-support.html"},
+    {434, "calculation-log.html"},  {435, "node-properties.html"}, {436, "errors.html"},
+    {437, "statistics.html"},       {438, "about.html"},           {439, "several-nodes.html"},
+    {440, "several-rods.html"},     {441, "results-report.html"},  {442, "force.html"},
+    {443, "distributed-load.html"}, {444, "moment.html"},          {445, "temperature.html"},
+    {446, "displacement.html"},     {40507, "tutorial.html"},
 };
 
 // ":/help/x.html" for "qrc:/help/x.html#anchor".
@@ -51,12 +49,26 @@ bool pageExists(const QUrl &page)
 
 } // namespace
 
+bool HelpWindow::EnglishPages()
+{
+    return QLocale().language() == QLocale::English;
+}
+
 QUrl HelpWindow::PageForContext(int context)
 {
+    const char *name = contentsPage;
     for (const ContextPage &entry : contextPages)
         if (entry.context == context)
-            return QUrl(QString::fromLatin1(entry.page));
-    return QUrl(QString::fromLatin1(contentsPage));
+            name = entry.page;
+    const QString page = QString::fromLatin1(name);
+    if (EnglishPages()) {
+        // A page without its English twin is still better shown in Russian
+        // than replaced by the contents.
+        const QUrl english(QStringLiteral("qrc:/help/en/") + page);
+        if (pageExists(english))
+            return english;
+    }
+    return QUrl(QStringLiteral("qrc:/help/") + page);
 }
 
 HelpWindow *HelpWindow::Instance()

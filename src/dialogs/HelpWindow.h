@@ -7,16 +7,22 @@
 class QTextBrowser;
 class QToolButton;
 
-// The help window: HTML pages from the resources under :/help/ in a text
-// browser with back, forward and contents buttons. There is at most one help
-// window; every request reuses it. It is not modal, and while a modal dialog
-// is open it belongs to that dialog so that the dialog does not block it.
+// The help window: HTML pages from the resources under :/help/ (Russian) and
+// :/help/en/ (English) in a text browser with back, forward and contents
+// buttons. There is at most one help window; every request reuses it. It is not modal, and while a modal
+// dialog is open it belongs to that dialog so that the dialog does not block it.
 class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // The page (a qrc: URL, possibly with an anchor) for a context number:
-    // 0 and unknown numbers give the contents.
+    // True when help is shown in English: the interface language is the
+    // default QLocale, which start-up sets (QLocale::setDefault) to the
+    // language the interface is shown in; any other language, the C locale
+    // included, gets the Russian pages.
+    static bool EnglishPages();
+    // The page (a qrc: URL) for a context number in the interface language:
+    // :/help/en/ for English, :/help/ otherwise; 0 and unknown numbers give
+    // the contents.
     static QUrl PageForContext(int context);
     // Shows the help window at the page of the context, creating it when
     // needed, and brings it to the front.

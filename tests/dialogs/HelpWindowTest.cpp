@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSet>
@@ -44,13 +45,18 @@ QString pagePath(const QUrl &page)
     return QLatin1Char(':') + page.path();
 }
 
-QStringList helpPages()
+// The pages of one language: ":/help" (Russian) or ":/help/en" (English).
+QStringList helpPagesIn(const QString &folder)
 {
     QStringList pages;
-    for (const QString &name :
-         QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files))
-        pages << QStringLiteral(":/help/") + name;
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files))
+        pages << folder + QLatin1Char('/') + name;
     return pages;
+}
+
+QStringList helpPages()
+{
+    return helpPagesIn(QStringLiteral(":/help")) + helpPagesIn(QStringLiteral(":/help/en"));
 }
 
 // Every anchor a page defines with id="..." or name="...".
@@ -72,9 +78,59 @@ QStringList linksOf(const QString &html)
     return links;
 }
 
+// Every link of a page resolved against the page, without duplicates.
+QSet<QString> targetsOf(const QString &path)
+{
+    const QUrl base(QStringLiteral("qrc") + path);
+    QSet<QString> targets;
+    for (const QString &link : linksOf(readResource(path)))
+        targets.insert(base.resolved(QUrl(link)).toString());
+    return targets;
+}
+
+// What one set has and the other lacks, for failure messages.
+std::string difference(const QSet<QString> &actual, const QSet<QString> &expected)
+{
+    QStringList lines;
+    for (const QString &item : actual - expected)
+        lines << QStringLiteral("extra ") + item;
+    for (const QString &item : expected - actual)
+        lines << QStringLiteral("missing ") + item;
+    return lines.join(QLatin1Char('\n')).toStdString();
+}
+
+bool hasCyrillic(const QString &text)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+    return text.contains(cyrillic);
+}
+
+// Russian words in a page outside <code> (where file names such as the
+// settings file's stay as they are on disk).
+bool hasRussianProse(QString html)
+{
+    static const QRegularExpression code(QStringLiteral("<code>.*?</code>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    return hasCyrillic(html.remove(code));
+}
+
 class HelpWindowTest : public ::testing::Test {
 protected:
     void TearDown() override { delete HelpWindow::Instance(); }
+};
+
+// The interface language for one test: start-up sets the default locale.
+class EnglishHelpWindowTest : public HelpWindowTest {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void TearDown() override
+    {
+        HelpWindowTest::TearDown();
+        QLocale::setDefault(previous);
+    }
+
+private:
+    QLocale previous;
 };
 
 } // namespace
@@ -99,6 +155,42 @@ TEST_F(HelpWindowTest, EveryContextOpensItsOwnExistingPage)
         EXPECT_FALSE(seen.contains(page.toString())) << page.toString().toStdString();
         seen.insert(page.toString());
     }
+}
+
+TEST_F(EnglishHelpWindowTest, EnglishInterfaceShowsTheEnglishPageOfEveryContext)
+{
+    ASSERT_TRUE(HelpWindow::EnglishPages());
+    const int contexts[] = {0,   431, 432, 433, 434, 435, 436, 437, 438,
+                            439, 440, 441, 442, 443, 444, 445, 446, 40507};
+    for (int context : contexts) {
+        SCOPED_TRACE(context);
+        ShowHelp(context);
+        HelpWindow *window = HelpWindow::Instance();
+        ASSERT_NE(window, nullptr);
+        const QUrl page = window->currentPage();
+        EXPECT_TRUE(page.path().startsWith(QLatin1String("/help/en/"))) << page.toString().toStdString();
+        EXPECT_EQ(page, HelpWindow::PageForContext(context));
+        EXPECT_FALSE(window->browser()->document()->toPlainText().trimmed().isEmpty());
+        EXPECT_FALSE(hasCyrillic(window->browser()->documentTitle()));
+        EXPECT_FALSE(hasRussianProse(readResource(pagePath(page))));
+    }
+    // The contents and the fallback for a missing page stay in English too.
+    HelpWindow *window = HelpWindow::Instance();
+    window->showPage(QUrl(QStringLiteral("qrc:/help/en/no-such-page.html")));
+    EXPECT_EQ(window->currentPage(), QUrl(QStringLiteral("qrc:/help/en/index.html")));
+}
+
+TEST_F(HelpWindowTest, OtherInterfaceLanguagesShowTheRussianPages)
+{
+    const QLocale previous;
+    for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Russian), QLocale(QLocale::German)}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        EXPECT_FALSE(HelpWindow::EnglishPages());
+        EXPECT_EQ(HelpWindow::PageForContext(442), QUrl(QStringLiteral("qrc:/help/force.html")));
+        EXPECT_EQ(HelpWindow::PageForContext(0), QUrl(QStringLiteral("qrc:/help/index.html")));
+    }
+    QLocale::setDefault(previous);
 }
 
 TEST_F(HelpWindowTest, UnknownContextsOpenTheContents)
@@ -199,10 +291,38 @@ TEST(HelpPages, EveryLinkReachesAnExistingPageAndAnchor)
     }
 }
 
+TEST(HelpPages, EveryRussianPageHasAnEnglishTwinWithTheSameLinksAnchorsAndPictures)
+{
+    const QStringList russian = helpPagesIn(QStringLiteral(":/help"));
+    const QStringList english = helpPagesIn(QStringLiteral(":/help/en"));
+    ASSERT_FALSE(russian.isEmpty());
+    // No English page without a Russian original either.
+    EXPECT_EQ(english.size(), russian.size());
+    for (const QString &path : russian) {
+        const QString twin = QStringLiteral(":/help/en/") + path.section(QLatin1Char('/'), -1);
+        SCOPED_TRACE(twin.toStdString());
+        ASSERT_TRUE(english.contains(twin));
+        const QString html = readResource(twin);
+        EXPECT_FALSE(hasRussianProse(html));
+        EXPECT_TRUE(html.contains(QLatin1String("<title>")));
+        const QSet<QString> anchors = anchorsOf(readResource(path));
+        EXPECT_TRUE(anchorsOf(html) == anchors) << difference(anchorsOf(html), anchors);
+        // The same pages, anchors, pictures and style sheet, the English ones
+        // for pages: an English page never leads back into Russian help.
+        QSet<QString> expected;
+        for (QString target : targetsOf(path)) {
+            if (target.startsWith(QLatin1String("qrc:/help/")) && target.contains(QLatin1String(".html")))
+                target.replace(0, int(qstrlen("qrc:/help/")), QStringLiteral("qrc:/help/en/"));
+            expected.insert(target);
+        }
+        EXPECT_TRUE(targetsOf(twin) == expected) << difference(targetsOf(twin), expected);
+    }
+}
+
 TEST(HelpPages, EveryPageIsReachableFromTheContents)
 {
     QSet<QString> reached;
-    QStringList queue{pagePath(HelpWindow::PageForContext(0))};
+    QStringList queue{QStringLiteral(":/help/index.html"), QStringLiteral(":/help/en/index.html")};
     while (!queue.isEmpty()) {
         const QString path = queue.takeFirst();
         if (reached.contains(path))

@@ -66,7 +66,8 @@ install(FILES ${RUVO_EXAMPLE_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/ruv
 
 # The Debian package. dpkg-shlibdeps finds the libraries the executables
 # link; Qt's SVG plugins are loaded at run time, so libqt6svg6 is named by
-# hand. The desktop caches follow by the triggers of the recommended
+# hand, and so are Qt's catalogues (qtbase_ru.qm: Qt's own dialogs and
+# buttons in Russian). The desktop caches follow by the triggers of the recommended
 # packages, which every desktop installs anyway.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ruvo)
@@ -80,7 +81,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.ostrand.ru/ruvo/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
 # The long description; CPack puts the summary before it and indents it.
 set(CPACK_PACKAGE_DESCRIPTION
@@ -90,7 +91,7 @@ moments, distributed and temperature loads and support settlements are
 added with the mouse or in dialogs. Ruvo shows the bending-moment, shear
 and axial-force diagrams, the displaced shape and the reactions, prints
 them, and writes a text report of all results. The user interface is in
-Russian.
+Russian, or in English on an English desktop.
 
 The package also holds ruvo-calc, which prints the results report of a
 structure file on the command line.")

@@ -20,6 +20,11 @@ target_compile_definitions(ruvo_gui_tests PRIVATE
 # Creating the offscreen application takes a while in a sanitizer build.
 gtest_discover_tests(ruvo_gui_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "RUVO_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")
+# The translation test runs lupdate over the sources.
+find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
+target_compile_definitions(ruvo_gui_tests PRIVATE
+    RUVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    RUVO_LUPDATE="$<TARGET_FILE:Qt6::lupdate>")
 # The export tests run the command-line calculator as a process.
 add_dependencies(ruvo_gui_tests ruvo-calc)
 target_compile_definitions(ruvo_gui_tests PRIVATE RUVO_CALC_PATH="$<TARGET_FILE:ruvo-calc>")

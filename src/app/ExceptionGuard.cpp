@@ -3,6 +3,7 @@
 #include "model/MathException.h"
 #include "numeric/CalcLog.h"
 
+#include <QCoreApplication>
 #include <new>
 
 bool RunGuarded(const std::function<void()> &action)
@@ -15,7 +16,9 @@ bool RunGuarded(const std::function<void()> &action)
         // "Internal error!".
         ReportError("%s", exception.message());
     } catch (const std::bad_alloc &) {
-        ReportError("Недостаточно памяти!\tЗакройте другие программы и повторите действие.");
+        ReportError("%s", qUtf8Printable(QCoreApplication::translate(
+                              "ExceptionGuard",
+                              "Недостаточно памяти!\tЗакройте другие программы и повторите действие.")));
     }
     return false;
 }

@@ -194,7 +194,7 @@ QMenu *MainFrame::addCommandMenu(QMenu *menu, const std::vector<int> &ids)
 
 void MainFrame::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    QMenu *file = menuBar()->addMenu(tr("&Файл"));
     addCommandMenu(file, {Command::FileNew, Command::FileOpen, Command::FileSave, Command::FileSaveAs,
                           Command::FileExport, Separator, Command::FilePrint, Command::FilePrintPreview,
                           Command::FilePrintSetup, Separator});
@@ -208,31 +208,31 @@ void MainFrame::createMenus()
             updateActions();
         });
     }
-    noRecentFiles = file->addAction(QStringLiteral("Последние файлы"));
+    noRecentFiles = file->addAction(tr("Последние файлы"));
     noRecentFiles->setEnabled(false);
     file->addSeparator();
     file->addAction(action(Command::AppExit));
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Правка"));
+    QMenu *edit = menuBar()->addMenu(tr("&Правка"));
     addCommandMenu(
         edit, {Command::EditUndo, Command::EditRedo, Separator, Command::SelectAll, Command::DeselectAll});
-    addCommandMenu(edit->addMenu(QStringLiteral("Выделить")),
+    addCommandMenu(edit->addMenu(tr("Выделить")),
                    {Command::SelectAllNodes, Command::SelectAllRods, Command::SelectHorizontalRods,
                     Command::SelectVerticalRods});
 
-    addCommandMenu(menuBar()->addMenu(QStringLiteral("&Вид")),
+    addCommandMenu(menuBar()->addMenu(tr("&Вид")),
                    {Command::ShowGrid, Command::ShowNumbers, Command::ShowLoads, Command::ShowValues,
                     Separator, Command::ShowMoments, Command::ShowShear, Command::ShowAxial, Separator,
                     Command::ShowDisplacements, Command::ShowReactions, Separator, Command::ZoomIn,
                     Command::ZoomOut, Command::FitAll, Separator, Command::ViewToolbar,
                     Command::ViewStatusBar});
-    addCommandMenu(menuBar()->addMenu(QStringLiteral("&Режим")),
+    addCommandMenu(menuBar()->addMenu(tr("&Режим")),
                    {Command::ModeSupportNode, Command::ModeFreeNode, Command::ModeRod, Command::ModeForce,
                     Command::ModeDistributedLoad, Command::ModeMoment, Separator, Command::ModeEdit});
-    addCommandMenu(menuBar()->addMenu(QStringLiteral("&Настройки")),
+    addCommandMenu(menuBar()->addMenu(tr("&Настройки")),
                    {Command::Results, Command::ShowLog, Separator, Command::Calculator, Separator,
                     Command::Statistics, Command::Options});
-    addCommandMenu(menuBar()->addMenu(QStringLiteral("&Справка")),
+    addCommandMenu(menuBar()->addMenu(tr("&Справка")),
                    {Command::HelpContents, Command::Tutorial, Separator, Command::TechnicalSupport,
                     Command::WebSite, Separator, Command::About});
 }
@@ -256,8 +256,8 @@ QToolBar *MainFrame::createToolBar(const QString &title, const QString &name, co
 
 void MainFrame::createToolBars()
 {
-    mainBar = createToolBar(QStringLiteral("Инструменты"), QStringLiteral("MainToolBar"), MainToolBarIds);
-    modeBar = createToolBar(QStringLiteral("Режимы"), QStringLiteral("ModeToolBar"), ModeToolBarIds);
+    mainBar = createToolBar(tr("Инструменты"), QStringLiteral("MainToolBar"), MainToolBarIds);
+    modeBar = createToolBar(tr("Режимы"), QStringLiteral("ModeToolBar"), ModeToolBarIds);
     addToolBar(Qt::TopToolBarArea, mainBar);
     addToolBar(Qt::LeftToolBarArea, modeBar);
 }
@@ -416,7 +416,7 @@ void MainFrame::setCoordinates(const QString &x, const QString &y)
 
 void MainFrame::updateTitle()
 {
-    setWindowTitle(doc->title() + QStringLiteral(" - Руво"));
+    setWindowTitle(doc->title() + tr(" - Руво"));
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)

@@ -19,7 +19,7 @@
 
 namespace {
 
-const char *const FileFilter = "Конструкция (*.str)";
+const char *const FileFilter = QT_TRANSLATE_NOOP("MainFrame", "Конструкция (*.str)");
 const char *const FileExtension = "str";
 constexpr int RecentFileTextWidth = 400; // pixels of a path in the File menu
 
@@ -34,8 +34,7 @@ bool MainFrame::maybeSave()
 {
     if (!doc->isModified())
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Руво"),
-                    QStringLiteral("Save changes to %1?").arg(doc->title()),
+    QMessageBox box(QMessageBox::Warning, tr("Руво"), tr("Сохранить изменения в %1?").arg(doc->title()),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
@@ -69,8 +68,7 @@ bool MainFrame::openFileWithDialog()
         return false;
     const QString directory =
         doc->filePath().isEmpty() ? QDir::homePath() : QFileInfo(doc->filePath()).path();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть"), directory,
-                                                      QString::fromUtf8(FileFilter));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Открыть"), directory, tr(FileFilter));
     if (path.isEmpty())
         return false;
     return loadFile(path);
@@ -110,8 +108,7 @@ bool MainFrame::saveAsWithDialog()
     const QString suggested = doc->filePath().isEmpty()
                                   ? QDir::home().filePath(doc->title() + QStringLiteral(".str"))
                                   : doc->filePath();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как"), suggested,
-                                                QString::fromUtf8(FileFilter));
+    QString path = QFileDialog::getSaveFileName(this, tr("Сохранить как"), suggested, tr(FileFilter));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -145,7 +142,7 @@ void MainFrame::updateRecentFileActions()
             // "&" would be taken for a mnemonic.
             entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
                 QString(shown).replace(QLatin1Char('&'), QLatin1String("&&"))));
-            entry->setStatusTip(QStringLiteral("Открыть %1").arg(QDir::toNativeSeparators(files[i])));
+            entry->setStatusTip(tr("Открыть %1").arg(QDir::toNativeSeparators(files[i])));
             entry->setVisible(true);
             entry->setEnabled(true);
         } else {

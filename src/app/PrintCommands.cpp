@@ -94,7 +94,8 @@ bool PrintCommands::printPage(QPrinter &target)
     if (!painter.begin(&target)) {
         const QString name =
             target.outputFormat() == QPrinter::PdfFormat ? target.outputFileName() : target.printerName();
-        ReportError("Ошибка печати!\tПечать на «%s» не может начаться.", Utf8(name).constData());
+        ReportError(qUtf8Printable(tr("Ошибка печати!\tПечать на «%s» не может начаться.")),
+                    Utf8(name).constData());
         return false;
     }
     // A printed page leaves the structure unselected, on the screen too.
@@ -103,7 +104,7 @@ bool PrintCommands::printPage(QPrinter &target)
     const bool ended = painter.end();
     doc->updateAllViews(SelectionHint);
     if (!ended || target.printerState() == QPrinter::Error) {
-        ReportError("Ошибка печати!\tЗадание печати не выполнено.");
+        ReportError("%s", qUtf8Printable(tr("Ошибка печати!\tЗадание печати не выполнено.")));
         return false;
     }
     return true;
@@ -114,7 +115,7 @@ bool PrintCommands::print()
     if (!preparePrinting())
         return false;
     QPrintDialog dialog(pagePrinter.get(), parentWindow);
-    dialog.setWindowTitle(QStringLiteral("Печать"));
+    dialog.setWindowTitle(tr("Печать"));
     // One page: no page range, no selection (setMinMax would offer a range).
     dialog.setMinMax(1, 1);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
@@ -139,7 +140,7 @@ bool PrintCommands::printToDefaultPrinter()
         return false;
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        ReportError("Печать невозможна!\tВ системе нет принтера по умолчанию.");
+        ReportError("%s", qUtf8Printable(tr("Печать невозможна!\tВ системе нет принтера по умолчанию.")));
         return false;
     }
     QPrinter target(info, QPrinter::HighResolution);
@@ -152,7 +153,7 @@ bool PrintCommands::printPreview()
         return false;
     adjustResolution(*pagePrinter);
     QPrintPreviewDialog dialog(pagePrinter.get(), parentWindow);
-    dialog.setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    dialog.setWindowTitle(tr("Предварительный просмотр"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         if (target != nullptr)
             printPage(*target);
@@ -164,7 +165,7 @@ bool PrintCommands::printPreview()
 bool PrintCommands::printerSetup()
 {
     QPageSetupDialog dialog(pagePrinter.get(), parentWindow);
-    dialog.setWindowTitle(QStringLiteral("Настройки принтера"));
+    dialog.setWindowTitle(tr("Настройки принтера"));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -175,9 +176,8 @@ bool PrintCommands::exportWithDialog()
     const QString base =
         doc->filePath().isEmpty() ? doc->title() : QFileInfo(doc->filePath()).completeBaseName();
     QString filter;
-    QString path =
-        QFileDialog::getSaveFileName(parentWindow, QStringLiteral("Экспорт"), base + QStringLiteral(".pdf"),
-                                     QString::fromLatin1(ExportFilters), &filter);
+    QString path = QFileDialog::getSaveFileName(parentWindow, tr("Экспорт"), base + QStringLiteral(".pdf"),
+                                                QString::fromLatin1(ExportFilters), &filter);
     if (path.isEmpty())
         return false;
     if (PageFormatOf(path) == PageFormat::Unknown)
@@ -195,8 +195,8 @@ bool PrintCommands::exportTo(const QString &path)
     const bool written = ExportPage(path, doc->structure(), displays(), pagePrinter->pageLayout(), &reason);
     doc->updateAllViews(SelectionHint);
     if (!written) {
-        ReportError("Ошибка экспорта!\tФайл %s не записан: %s", QFile::encodeName(path).constData(),
-                    Utf8(reason).constData());
+        ReportError(qUtf8Printable(tr("Ошибка экспорта!\tФайл %s не записан: %s")),
+                    QFile::encodeName(path).constData(), Utf8(reason).constData());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "app/RuvoApp.h"
 
+#include "app/InterfaceLanguage.h"
 #include "app/SettingsStore.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/OptionsDialog.h"
@@ -27,12 +28,21 @@ bool RuvoApp::optionsCommand()
 {
     Settings &settings = Settings::current();
     OptionsDialog dialog(settings, qobject_cast<QWidget *>(parent()));
+    const InterfaceLanguage::Choice language = InterfaceLanguage::LoadChoice();
+    dialog.setLanguageChoice(int(language));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     // Every value is written, changed or not; the axial-compliance switch has
     // no control and goes back as it was.
     dialog.apply(settings);
     SettingsStore::SaveAllSettings();
+    // The menus and dialogs are made once, so a new language waits for the
+    // next start.
+    const auto chosen = InterfaceLanguage::Choice(dialog.languageChoice());
+    if (chosen != language) {
+        InterfaceLanguage::SaveChoice(chosen);
+        emit statusMessage(tr("Язык интерфейса сменится при следующем запуске"));
+    }
     emit repaintRequested();
     return true;
 }

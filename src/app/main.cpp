@@ -1,7 +1,9 @@
 // Start-up of the desktop program: the application, the C numeric locale,
-// the settings, the error box, the main window and the command line.
+// the interface language, the settings, the error box, the main window and
+// the command line.
 
 #include "app/GuardedApplication.h"
+#include "app/InterfaceLanguage.h"
 #include "app/MainFrame.h"
 #include "app/PrintCommands.h"
 #include "app/SettingsStore.h"
@@ -23,15 +25,19 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(SettingsStore::applicationName());
     QApplication::setApplicationVersion(QStringLiteral("2.1.1"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ruvo.svg")));
+    // Before any text is made: Qt's catalogue and, for English, ours.
+    if (!InterfaceLanguage::Install(InterfaceLanguage::ForThisStart()))
+        std::fputs("ruvo: a translation catalogue is missing; some texts stay untranslated\n", stderr);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Руво: расчет плоских рам"));
+    parser.setApplicationDescription(QCoreApplication::translate("main", "Руво: расчет плоских рам"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Файл конструкции (*.str)"));
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("main", "Файл конструкции (*.str)"));
     const QCommandLineOption printOption(
         QStringLiteral("print"),
-        QStringLiteral("Напечатать файл на принтере по умолчанию и завершить работу"));
+        QCoreApplication::translate("main", "Напечатать файл на принтере по умолчанию и завершить работу"));
     parser.addOption(printOption);
     parser.process(application);
 

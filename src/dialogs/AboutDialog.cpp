@@ -35,7 +35,7 @@ QPixmap AboutPicture(qreal devicePixelRatio)
 
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("О Руво"));
+    setWindowTitle(tr("О Руво"));
 
     picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picture"));
@@ -73,14 +73,14 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 
 QString AboutDialog::productLine()
 {
-    return QStringLiteral("Руво 2.1.1");
+    return tr("Руво 2.1.1");
 }
 
 QString AboutDialog::makersText()
 {
-    return QStringLiteral("Расчет плоских рам смешанным методом\n"
-                          "строительной механики\n\n"
-                          "© Ostrand, 2026");
+    return tr("Расчет плоских рам смешанным методом\n"
+              "строительной механики\n\n"
+              "© Ostrand, 2026");
 }
 
 bool AboutDialog::hasPicture() const

@@ -2,6 +2,7 @@
 
 #include "dialogs/ShowHelp.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -9,7 +10,7 @@
 QDialogButtonBox *MakeOkHelpButtons(QDialog *dialog, int helpContext)
 {
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
-    buttons->addButton(QStringLiteral("Справка"), QDialogButtonBox::HelpRole);
+    buttons->addButton(QCoreApplication::translate("DialogButtons", "Справка"), QDialogButtonBox::HelpRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::helpRequested, dialog,
                      [helpContext] { ShowHelp(helpContext); });

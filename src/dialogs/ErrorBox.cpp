@@ -17,7 +17,7 @@ constexpr int ErrorBoxHelpContext = 436;
 ErrorBox::ErrorBox(const QString &headline, const QString &reason, QWidget *parent)
     : QDialog(parent), headlineLabel(new QLabel(headline, this)), reasonLabel(new QLabel(reason, this))
 {
-    setWindowTitle(QStringLiteral("Извините, ошибка!"));
+    setWindowTitle(tr("Извините, ошибка!"));
 
     auto *icon = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);

@@ -55,8 +55,8 @@ NumberField *FieldDialog::addMaterialField(QFormLayout *form, const QString &nam
 void FieldDialog::addPropertyButtons(QLayout *layout, int helpContext)
 {
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
-    buttons->addButton(QStringLiteral("Справка"), QDialogButtonBox::HelpRole);
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
+    buttons->addButton(tr("Справка"), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [helpContext] { ShowHelp(helpContext); });

@@ -91,7 +91,7 @@ HelpWindow *HelpWindow::Open(int context)
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Справка Руво"));
+    setWindowTitle(tr("Справка Руво"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/help.svg")));
     // Closing the main window ends the program even while help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -102,15 +102,15 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     text->setOpenLinks(false);
 
     backButton = new QToolButton(this);
-    backButton->setText(QStringLiteral("Назад"));
+    backButton->setText(tr("Назад"));
     backButton->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     backButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     forwardButton = new QToolButton(this);
-    forwardButton->setText(QStringLiteral("Вперед"));
+    forwardButton->setText(tr("Вперед"));
     forwardButton->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     forwardButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     contentsButton = new QToolButton(this);
-    contentsButton->setText(QStringLiteral("Содержание"));
+    contentsButton->setText(tr("Содержание"));
     contentsButton->setIcon(QIcon(QStringLiteral(":/icons/help.svg")));
     contentsButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
@@ -157,7 +157,7 @@ void HelpWindow::showPage(const QUrl &page)
 {
     QUrl target = pageExists(page) ? page : PageForContext(0);
     if (!pageExists(target)) {
-        text->setHtml(QStringLiteral("<p>Страницы справки не найдены.</p>"));
+        text->setHtml(tr("<p>Страницы справки не найдены.</p>"));
         return;
     }
     const QUrl current = text->source();

@@ -16,9 +16,8 @@ LoadDialog::LoadDialog(const QString &title, QWidget *parent) : FieldDialog(titl
 std::unique_ptr<LoadDialog> LoadDialog::moment(double value, QWidget *parent)
 {
     using namespace ArrowRange;
-    std::unique_ptr<LoadDialog> dialog(new LoadDialog(QStringLiteral("Момент"), parent));
-    dialog
-        ->addField(dialog->form, QStringLiteral("moment"), QStringLiteral("M, N*M"), LoadLowest, LoadHighest)
+    std::unique_ptr<LoadDialog> dialog(new LoadDialog(tr("Момент"), parent));
+    dialog->addField(dialog->form, QStringLiteral("moment"), tr("M, N*M"), LoadLowest, LoadHighest)
         ->setValue(value);
     dialog->addOkButton(dialog->layout());
     return dialog;
@@ -28,14 +27,12 @@ std::unique_ptr<LoadDialog> LoadDialog::temperature(double left, double right, d
                                                     QWidget *parent)
 {
     using namespace ArrowRange;
-    std::unique_ptr<LoadDialog> dialog(new LoadDialog(QStringLiteral("Температурная нагрузка"), parent));
+    std::unique_ptr<LoadDialog> dialog(new LoadDialog(tr("Температурная нагрузка"), parent));
     QFormLayout *form = dialog->form;
-    dialog->addField(form, QStringLiteral("left"), QStringLiteral("Слева"), LoadLowest, LoadHighest)
-        ->setValue(left);
-    dialog->addField(form, QStringLiteral("right"), QStringLiteral("Справа"), LoadLowest, LoadHighest)
-        ->setValue(right);
-    dialog->addMaterialField(form, QStringLiteral("height"), QStringLiteral("Высота, М"))->setValue(height);
-    dialog->addMaterialField(form, QStringLiteral("alpha"), QStringLiteral("Альфа"))->setValue(alpha);
+    dialog->addField(form, QStringLiteral("left"), tr("Слева"), LoadLowest, LoadHighest)->setValue(left);
+    dialog->addField(form, QStringLiteral("right"), tr("Справа"), LoadLowest, LoadHighest)->setValue(right);
+    dialog->addMaterialField(form, QStringLiteral("height"), tr("Высота, М"))->setValue(height);
+    dialog->addMaterialField(form, QStringLiteral("alpha"), tr("Альфа"))->setValue(alpha);
     dialog->addOkButton(dialog->layout());
     return dialog;
 }
@@ -43,14 +40,12 @@ std::unique_ptr<LoadDialog> LoadDialog::temperature(double left, double right, d
 std::unique_ptr<LoadDialog> LoadDialog::displacement(double dx, double dy, double da, QWidget *parent)
 {
     using namespace ArrowRange;
-    std::unique_ptr<LoadDialog> dialog(new LoadDialog(QStringLiteral("Перемещение"), parent));
+    std::unique_ptr<LoadDialog> dialog(new LoadDialog(tr("Перемещение"), parent));
     QFormLayout *form = dialog->form;
-    dialog->addField(form, QStringLiteral("dx"), QStringLiteral("dx, M"), LoadLowest, LoadHighest)
-        ->setValue(dx);
-    dialog->addField(form, QStringLiteral("dy"), QStringLiteral("dy, M"), LoadLowest, LoadHighest)
-        ->setValue(dy);
-    NumberField *angle = dialog->addField(form, QStringLiteral("da"), QStringLiteral("da, °"),
-                                          NodeAngleLowest, NodeAngleHighest);
+    dialog->addField(form, QStringLiteral("dx"), tr("dx, M"), LoadLowest, LoadHighest)->setValue(dx);
+    dialog->addField(form, QStringLiteral("dy"), tr("dy, M"), LoadLowest, LoadHighest)->setValue(dy);
+    NumberField *angle =
+        dialog->addField(form, QStringLiteral("da"), tr("da, °"), NodeAngleLowest, NodeAngleHighest);
     angle->setRangeCheck(NodeAngleLowest, NodeAngleHighest);
     angle->setValue(da);
     dialog->addOkButton(dialog->layout());

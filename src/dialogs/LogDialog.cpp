@@ -13,7 +13,7 @@ constexpr int LogMargin = 10; // pixels between the text box and the window edge
 LogDialog::LogDialog(const QString &log, QWidget *parent)
     : QDialog(parent), text(MakeReadOnlyTextBox(log, this))
 {
-    setWindowTitle(QStringLiteral("Журнал расчета"));
+    setWindowTitle(tr("Журнал расчета"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/ruvo.svg")));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(LogMargin, LogMargin, LogMargin, LogMargin);

@@ -1,6 +1,7 @@
 #include "dialogs/ModalRunner.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <utility>
@@ -31,8 +32,8 @@ int RunModal(QDialog &dialog)
 
 void ShowWarning(const QString &text, QWidget *parent)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Руво"), text, QMessageBox::Ok,
-                    parent != nullptr ? parent : QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("ShowWarning", "Руво"), text,
+                    QMessageBox::Ok, parent != nullptr ? parent : QApplication::activeWindow());
     // Messages are plain text, never markup.
     box.setTextFormat(Qt::PlainText);
     RunModal(box);

@@ -11,35 +11,30 @@ constexpr int MultiNodeHelpContext = 439;
 }
 
 MultiNodeDialog::MultiNodeDialog(const MultiNodeValues &values, QWidget *parent)
-    : FieldDialog(QStringLiteral("Свойства нескольких узлов"), parent)
+    : FieldDialog(tr("Свойства нескольких узлов"), parent)
 {
     using namespace ArrowRange;
     allowEmptyFields = true;
     auto *layout = new QVBoxLayout(this);
 
-    QFormLayout *link = addGroup(layout, QStringLiteral("Связь"));
-    freeBox = new QCheckBox(QStringLiteral("Не связан с землей"), link->parentWidget());
+    QFormLayout *link = addGroup(layout, tr("Связь"));
+    freeBox = new QCheckBox(tr("Не связан с землей"), link->parentWidget());
     freeBox->setTristate(true);
     freeBox->setCheckState(values.isFreeDiffers ? Qt::PartiallyChecked
                                                 : (values.isFree ? Qt::Checked : Qt::Unchecked));
     link->addRow(freeBox);
 
-    QFormLayout *load = addGroup(layout, QStringLiteral("Нагрузка"));
-    showMixed(addField(load, QStringLiteral("fx"), QStringLiteral("Сила X, N"), LoadLowest, LoadHighest),
-              values.fx);
-    showMixed(addField(load, QStringLiteral("fy"), QStringLiteral("Сила Y, N"), LoadLowest, LoadHighest),
-              values.fy);
-    showMixed(
-        addField(load, QStringLiteral("moment"), QStringLiteral("Момент, N*M"), LoadLowest, LoadHighest),
-        values.moment);
+    QFormLayout *load = addGroup(layout, tr("Нагрузка"));
+    showMixed(addField(load, QStringLiteral("fx"), tr("Сила X, N"), LoadLowest, LoadHighest), values.fx);
+    showMixed(addField(load, QStringLiteral("fy"), tr("Сила Y, N"), LoadLowest, LoadHighest), values.fy);
+    showMixed(addField(load, QStringLiteral("moment"), tr("Момент, N*M"), LoadLowest, LoadHighest),
+              values.moment);
 
-    QFormLayout *displacement = addGroup(layout, QStringLiteral("Перемещение"));
-    showMixed(addField(displacement, QStringLiteral("dx"), QStringLiteral("DX, M"), LoadLowest, LoadHighest),
-              values.dx);
-    showMixed(addField(displacement, QStringLiteral("dy"), QStringLiteral("DY, M"), LoadLowest, LoadHighest),
-              values.dy);
-    NumberField *angle = addField(displacement, QStringLiteral("da"), QStringLiteral("Угол, °"),
-                                  NodeAngleLowest, NodeAngleHighest);
+    QFormLayout *displacement = addGroup(layout, tr("Перемещение"));
+    showMixed(addField(displacement, QStringLiteral("dx"), tr("DX, M"), LoadLowest, LoadHighest), values.dx);
+    showMixed(addField(displacement, QStringLiteral("dy"), tr("DY, M"), LoadLowest, LoadHighest), values.dy);
+    NumberField *angle =
+        addField(displacement, QStringLiteral("da"), tr("Угол, °"), NodeAngleLowest, NodeAngleHighest);
     angle->setRangeCheck(NodeAngleLowest, NodeAngleHighest);
     showMixed(angle, values.da);
 

@@ -15,7 +15,7 @@ constexpr int MultiRodHelpContext = 440;
 }
 
 MultiRodDialog::MultiRodDialog(const MultiRodValues &values, QWidget *parent)
-    : FieldDialog(QStringLiteral("Свойства нескольких стержней"), parent)
+    : FieldDialog(tr("Свойства нескольких стержней"), parent)
 {
     using namespace ArrowRange;
     allowEmptyFields = true;
@@ -30,29 +30,25 @@ MultiRodDialog::MultiRodDialog(const MultiRodValues &values, QWidget *parent)
     beginJoints = addJointGroup(left, true, values.beginJoint, values.beginJointDiffers, values.beginAngle);
     endJoints = addJointGroup(left, false, values.endJoint, values.endJointDiffers, values.endAngle);
 
-    QFormLayout *load = addGroup(left, QStringLiteral("Распределенная нагрузка"));
-    showMixed(addField(load, QStringLiteral("qx"), QStringLiteral("X, N/M"), LoadLowest, LoadHighest),
-              values.qx);
-    showMixed(addField(load, QStringLiteral("qy"), QStringLiteral("Y, N/M"), LoadLowest, LoadHighest),
-              values.qy);
+    QFormLayout *load = addGroup(left, tr("Распределенная нагрузка"));
+    showMixed(addField(load, QStringLiteral("qx"), tr("X, N/M"), LoadLowest, LoadHighest), values.qx);
+    showMixed(addField(load, QStringLiteral("qy"), tr("Y, N/M"), LoadLowest, LoadHighest), values.qy);
 
-    QFormLayout *temperature = addGroup(right, QStringLiteral("Температурное воздействие"));
-    showMixed(addField(temperature, QStringLiteral("left"), QStringLiteral("Слева"), LoadLowest, LoadHighest),
+    QFormLayout *temperature = addGroup(right, tr("Температурное воздействие"));
+    showMixed(addField(temperature, QStringLiteral("left"), tr("Слева"), LoadLowest, LoadHighest),
               values.leftTemperature);
-    showMixed(
-        addField(temperature, QStringLiteral("right"), QStringLiteral("Справа"), LoadLowest, LoadHighest),
-        values.rightTemperature);
+    showMixed(addField(temperature, QStringLiteral("right"), tr("Справа"), LoadLowest, LoadHighest),
+              values.rightTemperature);
 
-    QFormLayout *material = addGroup(right, QStringLiteral("Материал"));
+    QFormLayout *material = addGroup(right, tr("Материал"));
     showMixed(addMaterialField(material, QStringLiteral("ei"), QStringLiteral("EI")), values.EI);
     showMixed(addMaterialField(material, QStringLiteral("ef"), QStringLiteral("EF")), values.EF);
-    showMixed(addMaterialField(material, QStringLiteral("height"), QStringLiteral("Высота, M")),
-              values.height);
+    showMixed(addMaterialField(material, QStringLiteral("height"), tr("Высота, M")), values.height);
 
-    QFormLayout *physics = addGroup(right, QStringLiteral("Физические характеристики"));
-    showMixed(addMaterialField(physics, QStringLiteral("alpha"), QStringLiteral("Альфа")), values.alpha);
-    showMixed(addMaterialField(physics, QStringLiteral("nu"), QStringLiteral("К. Пуассона")), values.nu);
-    showMixed(addMaterialField(physics, QStringLiteral("mu"), QStringLiteral("Мю")), values.mu);
+    QFormLayout *physics = addGroup(right, tr("Физические характеристики"));
+    showMixed(addMaterialField(physics, QStringLiteral("alpha"), tr("Альфа")), values.alpha);
+    showMixed(addMaterialField(physics, QStringLiteral("nu"), tr("К. Пуассона")), values.nu);
+    showMixed(addMaterialField(physics, QStringLiteral("mu"), tr("Мю")), values.mu);
 
     addPropertyButtons(layout, MultiRodHelpContext);
 }
@@ -62,13 +58,12 @@ QButtonGroup *MultiRodDialog::addJointGroup(QLayout *layout, bool atBegin, int j
 {
     using namespace ArrowRange;
     QGroupBox *box = nullptr;
-    QFormLayout *form =
-        addGroup(layout, atBegin ? QStringLiteral("Начальный узел") : QStringLiteral("Конечный узел"), &box);
+    QFormLayout *form = addGroup(layout, atBegin ? tr("Начальный узел") : tr("Конечный узел"), &box);
     auto *group = new QButtonGroup(this);
-    const std::pair<int, const char *> radios[] = {{JointChoice::Hinge, "Шарнир"},
-                                                   {JointChoice::Fixed, "Жесткая связь"}};
+    const std::pair<int, const char *> radios[] = {{JointChoice::Hinge, QT_TR_NOOP("Шарнир")},
+                                                   {JointChoice::Fixed, QT_TR_NOOP("Жесткая связь")}};
     for (const auto &[id, text] : radios) {
-        auto *radio = new QRadioButton(QString::fromUtf8(text), box);
+        auto *radio = new QRadioButton(tr(text), box);
         group->addButton(radio, id);
         form->addRow(radio);
         // Only a joint these radios can show is chosen: a shared moving
@@ -76,8 +71,8 @@ QButtonGroup *MultiRodDialog::addJointGroup(QLayout *layout, bool atBegin, int j
         radio->setChecked(!differs && joint == id);
     }
     NumberField *angleField =
-        addField(form, atBegin ? QStringLiteral("beginAngle") : QStringLiteral("endAngle"),
-                 QStringLiteral("Поворот, °"), RodAngleLowest, RodAngleHighest);
+        addField(form, atBegin ? QStringLiteral("beginAngle") : QStringLiteral("endAngle"), tr("Поворот, °"),
+                 RodAngleLowest, RodAngleHighest);
     showMixed(angleField, angle);
     return group;
 }

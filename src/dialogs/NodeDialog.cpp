@@ -16,7 +16,7 @@ constexpr int DisplacementOnFreeNodeMessage = 51005;
 } // namespace
 
 NodeDialog::NodeDialog(const NodeValues &values, QWidget *parent)
-    : FieldDialog(QStringLiteral("Свойства узла"), parent), wasFree(values.isFree)
+    : FieldDialog(tr("Свойства узла"), parent), wasFree(values.isFree)
 {
     using namespace ArrowRange;
     auto *layout = new QVBoxLayout(this);
@@ -27,30 +27,23 @@ NodeDialog::NodeDialog(const NodeValues &values, QWidget *parent)
     groups->addLayout(right);
     layout->addLayout(groups);
 
-    QFormLayout *coordinates = addGroup(left, QStringLiteral("Координаты"));
-    addField(coordinates, QStringLiteral("x"), QStringLiteral("X, M"), LoadLowest, LoadHighest)
-        ->setValue(values.x);
-    addField(coordinates, QStringLiteral("y"), QStringLiteral("Y, M"), LoadLowest, LoadHighest)
-        ->setValue(values.y);
-    freeBox = new QCheckBox(QStringLiteral("Не связан с землей"), coordinates->parentWidget());
+    QFormLayout *coordinates = addGroup(left, tr("Координаты"));
+    addField(coordinates, QStringLiteral("x"), tr("X, M"), LoadLowest, LoadHighest)->setValue(values.x);
+    addField(coordinates, QStringLiteral("y"), tr("Y, M"), LoadLowest, LoadHighest)->setValue(values.y);
+    freeBox = new QCheckBox(tr("Не связан с землей"), coordinates->parentWidget());
     freeBox->setChecked(values.isFree);
     coordinates->addRow(freeBox);
 
-    QFormLayout *load = addGroup(left, QStringLiteral("Нагрузка"));
-    addField(load, QStringLiteral("fx"), QStringLiteral("Сила X, N"), LoadLowest, LoadHighest)
-        ->setValue(values.fx);
-    addField(load, QStringLiteral("fy"), QStringLiteral("Сила Y, N"), LoadLowest, LoadHighest)
-        ->setValue(values.fy);
-    addField(load, QStringLiteral("moment"), QStringLiteral("Момент, N*M"), LoadLowest, LoadHighest)
+    QFormLayout *load = addGroup(left, tr("Нагрузка"));
+    addField(load, QStringLiteral("fx"), tr("Сила X, N"), LoadLowest, LoadHighest)->setValue(values.fx);
+    addField(load, QStringLiteral("fy"), tr("Сила Y, N"), LoadLowest, LoadHighest)->setValue(values.fy);
+    addField(load, QStringLiteral("moment"), tr("Момент, N*M"), LoadLowest, LoadHighest)
         ->setValue(values.moment);
 
-    QFormLayout *displacement = addGroup(right, QStringLiteral("Перемещение"));
-    addField(displacement, QStringLiteral("dx"), QStringLiteral("DX, M"), LoadLowest, LoadHighest)
-        ->setValue(values.dx);
-    addField(displacement, QStringLiteral("dy"), QStringLiteral("DY, M"), LoadLowest, LoadHighest)
-        ->setValue(values.dy);
-    addField(displacement, QStringLiteral("da"), QStringLiteral("Угол, °"), LoadLowest, LoadHighest)
-        ->setValue(values.da);
+    QFormLayout *displacement = addGroup(right, tr("Перемещение"));
+    addField(displacement, QStringLiteral("dx"), tr("DX, M"), LoadLowest, LoadHighest)->setValue(values.dx);
+    addField(displacement, QStringLiteral("dy"), tr("DY, M"), LoadLowest, LoadHighest)->setValue(values.dy);
+    addField(displacement, QStringLiteral("da"), tr("Угол, °"), LoadLowest, LoadHighest)->setValue(values.da);
     right->addStretch();
 
     addPropertyButtons(layout, NodeHelpContext);

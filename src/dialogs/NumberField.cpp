@@ -79,12 +79,11 @@ QString NumberField::check(bool allowEmpty) const
         return QString();
     const std::optional<double> number = value();
     if (!number)
-        return QStringLiteral("Please enter a number.");
+        return tr("Введите число.");
     if (rangeChecked && (*number < rangeLowest || *number > rangeHighest))
-        return QStringLiteral("Please enter a number between %1 and %2.")
-            .arg(format(rangeLowest), format(rangeHighest));
+        return tr("Введите число от %1 до %2.").arg(format(rangeLowest), format(rangeHighest));
     if (positiveChecked && !(*number > 0.0))
-        return QStringLiteral("Please enter a positive number.");
+        return tr("Введите положительное число.");
     return QString();
 }
 

@@ -32,10 +32,11 @@ public:
     // The number in the field, or nothing when the text is not a number.
     std::optional<double> value() const;
 
-    // The refusal of the current text ("Please enter a number.", the range
-    // message or the positive-number message), empty when the text is
-    // acceptable. An empty field is
-    // acceptable only where allowEmpty says so (the multiple dialogs).
+    // The refusal of the current text in the interface language ("Введите
+    // число.", "Введите число от %1 до %2.", "Введите положительное число.";
+    // in English "Please enter a number." and so on), empty when the text is
+    // acceptable. An empty field is acceptable only where allowEmpty says so
+    // (the multiple dialogs).
     QString check(bool allowEmpty = false) const;
     // Puts the focus on the field with its text selected (after a refusal).
     void focusForCorrection();

@@ -3,6 +3,7 @@
 #include "dialogs/NumberField.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,19 +25,18 @@ constexpr int JointRigid = 2;
 
 } // namespace
 
-OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
-    : FieldDialog(QStringLiteral("Параметры"), parent)
+OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent) : FieldDialog(tr("Параметры"), parent)
 {
     auto *layout = new QVBoxLayout(this);
 
-    QFormLayout *display = addGroup(layout, QStringLiteral("Параметры дисплея"));
-    NumberField *gridStep = addField(display, QStringLiteral("gridStep"), QStringLiteral("Шаг сетки"),
+    QFormLayout *display = addGroup(layout, tr("Параметры дисплея"));
+    NumberField *gridStep = addField(display, QStringLiteral("gridStep"), tr("Шаг сетки"),
                                      ArrowRange::MaterialLowest, ArrowRange::MaterialHighest);
-    showNumbers = new QCheckBox(QStringLiteral("Показывать номера"), display->parentWidget());
+    showNumbers = new QCheckBox(tr("Показывать номера"), display->parentWidget());
     display->addRow(showNumbers);
-    NumberField *mouseStep = addField(display, QStringLiteral("mouseStep"), QStringLiteral("Шаг мышки"),
+    NumberField *mouseStep = addField(display, QStringLiteral("mouseStep"), tr("Шаг мышки"),
                                       ArrowRange::MaterialLowest, ArrowRange::MaterialHighest);
-    showGrid = new QCheckBox(QStringLiteral("Показывать сетку"), display->parentWidget());
+    showGrid = new QCheckBox(tr("Показывать сетку"), display->parentWidget());
     display->addRow(showGrid);
     // Steps of whole metres make no sense for steps of a fraction of one.
     for (NumberField *step : {gridStep, mouseStep}) {
@@ -44,10 +44,10 @@ OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
         step->setRangeCheck(StepLowest, StepHighest);
     }
 
-    QFormLayout *rods = addGroup(layout, QStringLiteral("Параметры для новых стержней"));
-    auto *joint = new QGroupBox(QStringLiteral("Тип связи"), rods->parentWidget());
-    hinge = new QRadioButton(QStringLiteral("Шарнир"), joint);
-    rigid = new QRadioButton(QStringLiteral("Жесткая"), joint);
+    QFormLayout *rods = addGroup(layout, tr("Параметры для новых стержней"));
+    auto *joint = new QGroupBox(tr("Тип связи"), rods->parentWidget());
+    hinge = new QRadioButton(tr("Шарнир"), joint);
+    rigid = new QRadioButton(tr("Жесткая"), joint);
     auto *jointLayout = new QHBoxLayout(joint);
     jointLayout->addWidget(hinge);
     jointLayout->addWidget(rigid);
@@ -55,10 +55,11 @@ OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
     const struct {
         const char *name;
         const char *label;
-    } values[] = {{"EI", "EI"},       {"EF", "EF"},          {"H", "Высота, M"},
-                  {"alpha", "Альфа"}, {"NU", "К. Пуассона"}, {"MU", "Mu"}};
+    } values[] = {{"EI", QT_TR_NOOP("EI")},          {"EF", QT_TR_NOOP("EF")},
+                  {"H", QT_TR_NOOP("Высота, M")},    {"alpha", QT_TR_NOOP("Альфа")},
+                  {"NU", QT_TR_NOOP("К. Пуассона")}, {"MU", QT_TR_NOOP("Mu")}};
     for (const auto &value : values) {
-        NumberField *field = addField(rods, QString::fromLatin1(value.name), QString::fromUtf8(value.label),
+        NumberField *field = addField(rods, QString::fromLatin1(value.name), tr(value.label),
                                       ArrowRange::MaterialLowest, ArrowRange::MaterialHighest);
         field->setRangeCheck(ValueLowest, ValueHighest);
         // A new rod with a rigidity, height or factor of 0 could not be
@@ -66,12 +67,21 @@ OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
         field->setPositiveCheck();
     }
 
-    QFormLayout *calculation = addGroup(layout, QStringLiteral("Расчет"));
-    axialCompliance = new QCheckBox(QStringLiteral("Учитывать продольные деформации"), calculation->parentWidget());
+    QFormLayout *calculation = addGroup(layout, tr("Расчет"));
+    axialCompliance = new QCheckBox(tr("Учитывать продольные деформации"), calculation->parentWidget());
     calculation->addRow(axialCompliance);
-    logEnabled = new QCheckBox(QStringLiteral("Вести журнал расчета (может замедлить расчет)"),
+    logEnabled = new QCheckBox(tr("Вести журнал расчета (может замедлить расчет)"),
                                calculation->parentWidget());
     calculation->addRow(logEnabled);
+
+    // Each language by its own name, as language lists show them.
+    QFormLayout *languageGroup = addGroup(layout, tr("Интерфейс"));
+    language = new QComboBox(languageGroup->parentWidget());
+    language->addItem(tr("Как в системе"));
+    language->addItem(QStringLiteral("Русский"));
+    language->addItem(QStringLiteral("English"));
+    language->setToolTip(tr("Язык меню, диалогов и сообщений; меняется при следующем запуске"));
+    languageGroup->addRow(tr("Язык"), language);
 
     addPropertyButtons(layout, OptionsHelpContext);
 
@@ -81,6 +91,7 @@ OptionsDialog::OptionsDialog(const Settings &settings, QWidget *parent)
     logEnabled->setObjectName(QStringLiteral("logEnabled"));
     hinge->setObjectName(QStringLiteral("hinge"));
     rigid->setObjectName(QStringLiteral("rigid"));
+    language->setObjectName(QStringLiteral("language"));
 
     gridStep->setValue(settings.gridStep);
     mouseStep->setValue(settings.mouseStep);
@@ -128,4 +139,14 @@ QRadioButton *OptionsDialog::radio(const QString &name) const
         if (button->objectName() == name)
             return button;
     return nullptr;
+}
+
+void OptionsDialog::setLanguageChoice(int choice)
+{
+    language->setCurrentIndex(choice >= 0 && choice < language->count() ? choice : 0);
+}
+
+int OptionsDialog::languageChoice() const
+{
+    return language->currentIndex();
 }

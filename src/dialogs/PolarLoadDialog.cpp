@@ -19,9 +19,7 @@ constexpr double Residue = 1e-10;
 } // namespace
 
 PolarLoadDialog::PolarLoadDialog(Kind kind_, double x, double y, QWidget *parent)
-    : FieldDialog(kind_ == Kind::Force ? QStringLiteral("Сила") : QStringLiteral("Распределенная нагрузка"),
-                  parent),
-      kind(kind_)
+    : FieldDialog(kind_ == Kind::Force ? tr("Сила") : tr("Распределенная нагрузка"), parent), kind(kind_)
 {
     using namespace ArrowRange;
     auto *layout = new QVBoxLayout(this);
@@ -30,7 +28,7 @@ PolarLoadDialog::PolarLoadDialog(Kind kind_, double x, double y, QWidget *parent
     // The labels are set by setLabels for the form shown.
     addField(form, QStringLiteral("first"), QStringLiteral("x"), LoadLowest, LoadHighest)->setValue(x);
     addField(form, QStringLiteral("second"), QStringLiteral("y"), LoadLowest, LoadHighest)->setValue(y);
-    polarBox = new QCheckBox(QStringLiteral("Под углом"), this);
+    polarBox = new QCheckBox(tr("Под углом"), this);
     form->addRow(polarBox);
     setLabels();
     connect(polarBox, &QCheckBox::clicked, this, &PolarLoadDialog::switchForm);
@@ -75,11 +73,11 @@ void PolarLoadDialog::setLabels()
     QString first;
     QString second;
     if (polar) {
-        first = force ? QStringLiteral("F, N") : QStringLiteral("q, N/M");
+        first = force ? tr("F, N") : tr("q, N/M");
         second = QString::fromUtf8(LoadString(AngleLabel));
     } else {
-        first = force ? QStringLiteral("Fx, N") : QStringLiteral("qx, N/M");
-        second = force ? QStringLiteral("Fy, N") : QStringLiteral("qy, N/M");
+        first = force ? tr("Fx, N") : tr("qx, N/M");
+        second = force ? tr("Fy, N") : tr("qy, N/M");
     }
     auto *form = qobject_cast<QFormLayout *>(layout()->itemAt(0)->layout());
     if (auto *text = qobject_cast<QLabel *>(form->labelForField(field(QStringLiteral("first")))))

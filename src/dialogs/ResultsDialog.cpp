@@ -14,7 +14,7 @@ constexpr int ResultsHelpContext = 441;
 ResultsDialog::ResultsDialog(const QString &report, QWidget *parent)
     : QDialog(parent), text(MakeReadOnlyTextBox(report, this))
 {
-    setWindowTitle(QStringLiteral("Результаты расчета"));
+    setWindowTitle(tr("Результаты расчета"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text, 1);
     layout->addWidget(MakeOkHelpButtons(this, ResultsHelpContext));

@@ -22,7 +22,7 @@ int NodeLabel(int number, int position)
 } // namespace
 
 RodDialog::RodDialog(const RodValues &values, const RodContext &context, QWidget *parent)
-    : FieldDialog(QStringLiteral("Свойства стержня"), parent), initial(values)
+    : FieldDialog(tr("Свойства стержня"), parent), initial(values)
 {
     using namespace ArrowRange;
     auto *layout = new QVBoxLayout(this);
@@ -42,27 +42,23 @@ RodDialog::RodDialog(const RodValues &values, const RodContext &context, QWidget
     preview->setObjectName(QStringLiteral("preview"));
     side->addWidget(preview);
 
-    QFormLayout *material = addGroup(side, QStringLiteral("Физические и геометрические характеристики"));
+    QFormLayout *material = addGroup(side, tr("Физические и геометрические характеристики"));
     addMaterialField(material, QStringLiteral("ei"), QStringLiteral("EI"))->setValue(values.EI);
     addMaterialField(material, QStringLiteral("ef"), QStringLiteral("EF"))->setValue(values.EF);
-    addMaterialField(material, QStringLiteral("height"), QStringLiteral("Высота, M"))
-        ->setValue(values.height);
-    addMaterialField(material, QStringLiteral("mu"), QStringLiteral("Мю"))->setValue(values.mu);
-    addMaterialField(material, QStringLiteral("nu"), QStringLiteral("К. Пуассона"))->setValue(values.nu);
-    addMaterialField(material, QStringLiteral("alpha"), QStringLiteral("Альфа"))->setValue(values.alpha);
+    addMaterialField(material, QStringLiteral("height"), tr("Высота, M"))->setValue(values.height);
+    addMaterialField(material, QStringLiteral("mu"), tr("Мю"))->setValue(values.mu);
+    addMaterialField(material, QStringLiteral("nu"), tr("К. Пуассона"))->setValue(values.nu);
+    addMaterialField(material, QStringLiteral("alpha"), tr("Альфа"))->setValue(values.alpha);
 
     auto *loads = new QHBoxLayout;
     layout->addLayout(loads);
-    QFormLayout *load = addGroup(loads, QStringLiteral("Распределенная нагрузка"));
-    NumberField *qx =
-        addField(load, QStringLiteral("qx"), QStringLiteral("qx, N/M"), LoadLowest, LoadHighest);
-    NumberField *qy =
-        addField(load, QStringLiteral("qy"), QStringLiteral("qy, N/M"), LoadLowest, LoadHighest);
-    QFormLayout *temperature = addGroup(loads, QStringLiteral("Температурная нагрузка"));
-    NumberField *left =
-        addField(temperature, QStringLiteral("left"), QStringLiteral("Слева"), LoadLowest, LoadHighest);
+    QFormLayout *load = addGroup(loads, tr("Распределенная нагрузка"));
+    NumberField *qx = addField(load, QStringLiteral("qx"), tr("qx, N/M"), LoadLowest, LoadHighest);
+    NumberField *qy = addField(load, QStringLiteral("qy"), tr("qy, N/M"), LoadLowest, LoadHighest);
+    QFormLayout *temperature = addGroup(loads, tr("Температурная нагрузка"));
+    NumberField *left = addField(temperature, QStringLiteral("left"), tr("Слева"), LoadLowest, LoadHighest);
     NumberField *right =
-        addField(temperature, QStringLiteral("right"), QStringLiteral("Справа"), LoadLowest, LoadHighest);
+        addField(temperature, QStringLiteral("right"), tr("Справа"), LoadLowest, LoadHighest);
     qx->setValue(values.qx);
     qy->setValue(values.qy);
     left->setValue(values.leftTemperature);
@@ -77,7 +73,7 @@ QButtonGroup *RodDialog::addJointGroup(QLayout *layout, bool atBegin, int joint,
                                        const RodContext &context)
 {
     using namespace ArrowRange;
-    const QString title = atBegin ? QStringLiteral("Начальный узел") : QStringLiteral("Конечный узел");
+    const QString title = atBegin ? tr("Начальный узел") : tr("Конечный узел");
     const int label = atBegin ? NodeLabel(context.beginNumber, context.beginPosition)
                               : NodeLabel(context.endNumber, context.endPosition);
     QGroupBox *box = nullptr;
@@ -85,19 +81,20 @@ QButtonGroup *RodDialog::addJointGroup(QLayout *layout, bool atBegin, int joint,
     (atBegin ? beginBox : endBox) = box;
 
     auto *group = new QButtonGroup(this);
-    const std::pair<int, const char *> radios[] = {{JointChoice::Hinge, "Шарнир"},
-                                                   {JointChoice::Fixed, "Жесткая связь"},
-                                                   {JointChoice::MovingHinge, "Подвижный шарнир"}};
+    const std::pair<int, const char *> radios[] = {
+        {JointChoice::Hinge, QT_TR_NOOP("Шарнир")},
+        {JointChoice::Fixed, QT_TR_NOOP("Жесткая связь")},
+        {JointChoice::MovingHinge, QT_TR_NOOP("Подвижный шарнир")}};
     for (const auto &[id, text] : radios) {
-        auto *radio = new QRadioButton(QString::fromUtf8(text), box);
+        auto *radio = new QRadioButton(tr(text), box);
         group->addButton(radio, id);
         form->addRow(radio);
         // A type outside 1...3 (the sliding rigid joint of files) checks none.
         radio->setChecked(id == joint);
     }
     NumberField *angleField =
-        addField(form, atBegin ? QStringLiteral("beginAngle") : QStringLiteral("endAngle"),
-                 QStringLiteral("Угол, °"), RodAngleLowest, RodAngleHighest);
+        addField(form, atBegin ? QStringLiteral("beginAngle") : QStringLiteral("endAngle"), tr("Угол, °"),
+                 RodAngleLowest, RodAngleHighest);
     angleField->setValue(angle);
     // A moving hinge is a kind of support: not at a free node.
     const bool isFree = atBegin ? context.beginIsFree : context.endIsFree;

@@ -22,13 +22,13 @@ QLineEdit *MakeReadOnlyField(const QString &text, QWidget *parent)
 StatisticsDialog::StatisticsDialog(const QString &nodeCount, const QString &rodCount, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Статистика"));
-    auto *group = new QGroupBox(QStringLiteral("Топология"), this);
+    setWindowTitle(tr("Статистика"));
+    auto *group = new QGroupBox(tr("Топология"), this);
     nodes = MakeReadOnlyField(nodeCount, group);
     rods = MakeReadOnlyField(rodCount, group);
     auto *form = new QFormLayout(group);
-    form->addRow(QStringLiteral("Число узлов"), nodes);
-    form->addRow(QStringLiteral("Число стержней"), rods);
+    form->addRow(tr("Число узлов"), nodes);
+    form->addRow(tr("Число стержней"), rods);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

@@ -17,11 +17,11 @@ QLabel *MakeText(const QString &text, QWidget *parent)
 
 SupportDialog::SupportDialog(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Техническая поддержка"));
+    setWindowTitle(tr("Техническая поддержка"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(MakeText(QStringLiteral("Если у вас возникли проблемы с использованием программы, "
-                                              "пожалуйста, напишите нам по адресу:"),
+    layout->addWidget(MakeText(tr("Если у вас возникли проблемы с использованием программы, "
+                                  "пожалуйста, напишите нам по адресу:"),
                                this));
     // The address opens the mail program.
     auto *address = new QLabel(
@@ -33,14 +33,12 @@ SupportDialog::SupportDialog(QWidget *parent) : QDialog(parent)
     address->setAlignment(Qt::AlignCenter);
     layout->addWidget(address);
     layout->addWidget(
-        MakeText(QStringLiteral(
-                     "Опишите в письме суть проблемы так, чтобы мы смогли ее повторить, если ваш вопрос "
-                     "касается неверных результатов расчета или анализа конструкции, то пришлите также файл "
-                     "конструкции, дающей ошибку."),
+        MakeText(tr("Опишите в письме суть проблемы так, чтобы мы смогли ее повторить, если ваш вопрос "
+                    "касается неверных результатов расчета или анализа конструкции, то пришлите также файл "
+                    "конструкции, дающей ошибку."),
                  this));
     layout->addWidget(MakeText(
-        QStringLiteral("Мы сделаем все от нас зависящее, чтобы устранить неполадки в программе. Спасибо!"),
-        this));
+        tr("Мы сделаем все от нас зависящее, чтобы устранить неполадки в программе. Спасибо!"), this));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

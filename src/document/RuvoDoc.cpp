@@ -122,8 +122,9 @@ bool RuvoDoc::saveFile(const QString &filePath)
         const QByteArray name = QFile::encodeName(QDir::toNativeSeparators(filePath));
         const QByteArray reason = file.error() != QFileDevice::NoError
                                       ? file.errorString().toUtf8()
-                                      : QByteArrayLiteral("записана только часть данных (диск переполнен?)");
-        ReportError("Ошибка записи файла!\tФайл %s не сохранен: %s", name.constData(), reason.constData());
+                                      : tr("записана только часть данных (диск переполнен?)").toUtf8();
+        ReportError(qUtf8Printable(tr("Ошибка записи файла!\tФайл %s не сохранен: %s")), name.constData(),
+                    reason.constData());
         return false;
     }
     path = QFileInfo(filePath).absoluteFilePath();
@@ -136,7 +137,7 @@ bool RuvoDoc::saveFile(const QString &filePath)
 QString RuvoDoc::title() const
 {
     if (path.isEmpty())
-        return QStringLiteral("Новая Конструкция");
+        return tr("Новая Конструкция");
     return QFileInfo(path).fileName();
 }
 
@@ -225,7 +226,8 @@ bool RuvoDoc::calculate()
     } catch (const std::bad_alloc &) {
         // The driver reports its own failures; running out of memory for
         // the arrays of a huge structure is the one that can escape it.
-        ReportError("Недостаточно памяти!\tКонструкция слишком велика для расчета.");
+        ReportError("%s",
+                    qUtf8Printable(tr("Недостаточно памяти!\tКонструкция слишком велика для расчета.")));
     }
     // Preparation reorders the nodes and rods, whether or not the
     // calculation then succeeds.

@@ -3,6 +3,7 @@
 #include "model/CLocale.h"
 #include "view/LabelBoard.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPen>
 #include <algorithm>
@@ -233,6 +234,12 @@ QString FormatLabel(const char *format, double value)
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, format, value);
     return QString::fromUtf8(buffer);
+}
+
+QString FormatUnitLabel(const char *format, double value)
+{
+    const QByteArray translated = QCoreApplication::translate("Labels", format).toUtf8();
+    return FormatLabel(translated.constData(), value);
 }
 
 QString FormatLabel(const char *format, int value)

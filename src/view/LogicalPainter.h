@@ -93,3 +93,7 @@ private:
 // conversions go through snprintf.
 QString FormatLabel(const char *format, double value);
 QString FormatLabel(const char *format, int value);
+// FormatLabel with the format in the interface language: `format` is a text
+// of the context "Labels" (mark it with QT_TRANSLATE_NOOP("Labels", ...)),
+// so that units read "N*M" in Russian and "N*m" in English.
+QString FormatUnitLabel(const char *format, double value);

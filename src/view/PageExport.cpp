@@ -1,6 +1,7 @@
 #include "view/PageExport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -17,7 +18,7 @@ QString CannotWrite(const QSaveFile &file)
 {
     return file.error() != QFileDevice::NoError
                ? file.errorString()
-               : QStringLiteral("записана только часть данных (диск переполнен?)");
+               : QCoreApplication::translate("PageExport", "записана только часть данных (диск переполнен?)");
 }
 
 // Runs the drawing on a painter of the device; false when painting cannot
@@ -73,7 +74,8 @@ bool ExportPage(const QString &path, const StructureModel &structure, const Page
     };
     const PageFormat format = PageFormatOf(path);
     if (format == PageFormat::Unknown)
-        return fail(QStringLiteral("имя файла должно оканчиваться на .pdf, .svg или .png"));
+        return fail(QCoreApplication::translate("PageExport",
+                                                "имя файла должно оканчиваться на .pdf, .svg или .png"));
 
     // The sheet keeps the printer's margins round the page, as a printout
     // does: the page (with its own margins, drawn by PrintPage) is the
@@ -83,7 +85,7 @@ bool ExportPage(const QString &path, const StructureModel &structure, const Page
     const QRect pixels = page.fullRectPixels(ExportResolution);
     const QRect area = page.paintRectPixels(ExportResolution);
     if (pixels.width() <= 0 || pixels.height() <= 0 || area.width() <= 0 || area.height() <= 0)
-        return fail(QStringLiteral("неверный размер страницы"));
+        return fail(QCoreApplication::translate("PageExport", "неверный размер страницы"));
 
     // The page is made in memory and written in one piece.
     QBuffer buffer;
@@ -92,7 +94,7 @@ bool ExportPage(const QString &path, const StructureModel &structure, const Page
     switch (format) {
     case PageFormat::Pdf: {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Руво 2.1.1"));
+        writer.setCreator(QCoreApplication::translate("PageExport", "Руво 2.1.1"));
         writer.setResolution(ExportResolution);
         writer.setPageLayout(page);
         drawn = PaintOn(writer, QRect(0, 0, writer.width(), writer.height()), true, structure, displays);
@@ -104,14 +106,14 @@ bool ExportPage(const QString &path, const StructureModel &structure, const Page
         generator.setSize(pixels.size());
         generator.setViewBox(QRect(QPoint(0, 0), pixels.size()));
         generator.setResolution(ExportResolution);
-        generator.setTitle(QStringLiteral("Руво"));
+        generator.setTitle(QCoreApplication::translate("PageExport", "Руво"));
         drawn = PaintOn(generator, area, false, structure, displays);
         break;
     }
     case PageFormat::Png: {
         QImage image(pixels.size(), QImage::Format_RGB32);
         if (image.isNull())
-            return fail(QStringLiteral("недостаточно памяти для изображения"));
+            return fail(QCoreApplication::translate("PageExport", "недостаточно памяти для изображения"));
         const int dotsPerMetre = qRound(ExportResolution / MetresPerInch);
         image.setDotsPerMeterX(dotsPerMetre);
         image.setDotsPerMeterY(dotsPerMetre);
@@ -123,7 +125,7 @@ bool ExportPage(const QString &path, const StructureModel &structure, const Page
     }
     buffer.close();
     if (!drawn)
-        return fail(QStringLiteral("не удалось нарисовать страницу"));
+        return fail(QCoreApplication::translate("PageExport", "не удалось нарисовать страницу"));
 
     // The old file is replaced only by a complete new one. Unbuffered, so
     // that a write cut short (a full disk) shows in the count written.

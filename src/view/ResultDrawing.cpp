@@ -6,6 +6,7 @@
 #include "view/SampleSpan.h"
 #include "view/StructureDrawing.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -275,7 +276,7 @@ void DrawNodeReaction(LogicalPainter &lp, const Viewport &port, const Node &node
         lp.line(head, y, head + back, y - 3 * u);
         lp.line(head, y, head + back, y + 3 * u);
         if (showValues)
-            lp.valueText(x - 25 * u, y - 5 * u, FormatLabel("%g N", rx), HAlign::Right, VAlign::Top,
+            lp.valueText(x - 25 * u, y - 5 * u, FormatUnitLabel(QT_TRANSLATE_NOOP("Labels", "%g N"), rx), HAlign::Right, VAlign::Top,
                          reactionColor, p, LabelSlide::away());
     }
     if (ry != 0.0) {
@@ -287,7 +288,7 @@ void DrawNodeReaction(LogicalPainter &lp, const Viewport &port, const Node &node
         lp.line(x, head, x - 3 * u, head + back);
         lp.line(x, head, x + 3 * u, head + back);
         if (showValues)
-            lp.valueText(x, y - 47 * u, FormatLabel("%g N", ry), HAlign::Centre, VAlign::Top, reactionColor,
+            lp.valueText(x, y - 47 * u, FormatUnitLabel(QT_TRANSLATE_NOOP("Labels", "%g N"), ry), HAlign::Centre, VAlign::Top, reactionColor,
                          p, LabelSlide::away());
     }
     if (mr != 0.0) {
@@ -302,7 +303,7 @@ void DrawNodeReaction(LogicalPainter &lp, const Viewport &port, const Node &node
             lp.line(x - 12 * u, y - 8 * u, x - 9 * u, y - 16 * u);
         }
         if (showValues)
-            lp.valueText(x + 17 * u, y - 5 * u, FormatLabel("%g N*M", mr), HAlign::Left, VAlign::Top,
+            lp.valueText(x + 17 * u, y - 5 * u, FormatUnitLabel(QT_TRANSLATE_NOOP("Labels", "%g N*M"), mr), HAlign::Left, VAlign::Top,
                          reactionColor, p, LabelSlide::away());
     }
 }

@@ -5,6 +5,7 @@
 #include "view/LogicalPainter.h"
 #include "view/SampleSpan.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -183,7 +184,7 @@ void DrawDistributedLoad(LogicalPainter &lp, const Viewport &port, const Rod &ro
     lp.line(s.x - ox, s.y - oy, e.x - ox, e.y - oy);
     if (showValues) {
         LogicalPoint middle{s.x + Trunc(0.5 * length * c) - ox, s.y + Trunc(0.5 * length * sn) - oy};
-        lp.valueText(middle.x, middle.y + 2 * u, FormatLabel("%g N/M", q), HAlign::Centre, VAlign::Baseline,
+        lp.valueText(middle.x, middle.y + 2 * u, FormatUnitLabel(QT_TRANSLATE_NOOP("Labels", "%g N/M"), q), HAlign::Centre, VAlign::Baseline,
                      color(DistributedColor), middle, LabelSlide::along(c, sn));
     }
 }
@@ -237,7 +238,7 @@ void DrawForce(LogicalPainter &lp, const Node &node, LogicalPoint p, bool showVa
     lp.line(tx, ty, x + Trunc(3 * u * b) - Trunc(8 * u * a), y - Trunc(8 * u * b) - Trunc(3 * u * a));
     lp.line(tx, ty, x - Trunc(3 * u * b) - Trunc(8 * u * a), y - Trunc(8 * u * b) + Trunc(3 * u * a));
     if (showValues)
-        lp.valueText(x - Trunc(35 * u * a), y - Trunc(35 * u * b) - 5, FormatLabel("%g N", f), HAlign::Centre,
+        lp.valueText(x - Trunc(35 * u * a), y - Trunc(35 * u * b) - 5, FormatUnitLabel(QT_TRANSLATE_NOOP("Labels", "%g N"), f), HAlign::Centre,
                      VAlign::Baseline, color(ForceColor), p, LabelSlide::away());
 }
 
@@ -258,7 +259,7 @@ void DrawMoment(LogicalPainter &lp, const Node &node, LogicalPoint p, bool showV
         lp.line(x + 9 * u, y, x + 10 * u, y - 7 * u);
     }
     if (showValues)
-        lp.valueText(x + 5 * u, y - 5 * u, FormatLabel("%g N*M", node.moment), HAlign::Left, VAlign::Top,
+        lp.valueText(x + 5 * u, y - 5 * u, FormatUnitLabel(QT_TRANSLATE_NOOP("Labels", "%g N*M"), node.moment), HAlign::Left, VAlign::Top,
                      color(MomentColor), p, LabelSlide::away());
 }
 
@@ -287,7 +288,7 @@ void DrawDisplacement(LogicalPainter &lp, const Node &node, LogicalPoint p, doub
         QString label;
         double shift = std::hypot(dx, dy);
         if (shift != 0.0)
-            label = FormatLabel("%gM", shift);
+            label = FormatUnitLabel(QT_TRANSLATE_NOOP("Labels", "%gM"), shift);
         if (da != 0.0) {
             if (!label.isEmpty())
                 label += QStringLiteral(", ");

@@ -121,7 +121,7 @@ TEST_F(ApplicationCommandsTest, ARefusedValueKeepsTheOptionsOpenAndWritesNothing
         dialog->reject();
     });
     frame->routeCommand(Command::Options);
-    EXPECT_EQ(warning, QStringLiteral("Please enter a number between 1e-10 and 10000000000."));
+    EXPECT_EQ(warning, QStringLiteral("Введите число от 1e-10 до 10000000000."));
     EXPECT_TRUE(Store().allKeys().isEmpty());
     EXPECT_DOUBLE_EQ(Settings::current().gridStep, 0.5);
 }

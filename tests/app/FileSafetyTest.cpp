@@ -246,7 +246,7 @@ TEST_F(FileSafetyTest, EveryWayOfReplacingAModifiedStructureAsksAndCancelOrAFail
                 way.replace(*frame, pathOf("other.str"));
                 EXPECT_TRUE(respond.seen());
             }
-            EXPECT_EQ(prompt, QStringLiteral("Save changes to mine.str?"));
+            EXPECT_EQ(prompt, QStringLiteral("Сохранить изменения в mine.str?"));
             EXPECT_EQ(doc().structure().nodes.count, 62) << "the edited structure is kept";
             EXPECT_TRUE(doc().isModified());
             EXPECT_EQ(doc().filePath(), pathOf("mine.str"));

@@ -447,7 +447,7 @@ TEST_F(MainFrameTest, AModifiedStructureIsOnlyReplacedAfterTheSavePrompt)
         PromptAnswer cancel(QMessageBox::Cancel);
         EXPECT_FALSE(frame->newFile());
         EXPECT_TRUE(cancel.seen());
-        EXPECT_EQ(cancel.text, QStringLiteral("Save changes to Новая Конструкция?"));
+        EXPECT_EQ(cancel.text, QStringLiteral("Сохранить изменения в Новая Конструкция?"));
         EXPECT_EQ(frame->document()->structure().nodes.count, 1);
         EXPECT_TRUE(frame->document()->isModified());
     }
@@ -457,7 +457,7 @@ TEST_F(MainFrameTest, AModifiedStructureIsOnlyReplacedAfterTheSavePrompt)
         addNode(1.0, 0.0);
         PromptAnswer yes(QMessageBox::Yes);
         EXPECT_TRUE(frame->newFile());
-        EXPECT_EQ(yes.text, QStringLiteral("Save changes to kept.str?"));
+        EXPECT_EQ(yes.text, QStringLiteral("Сохранить изменения в kept.str?"));
         EXPECT_EQ(frame->document()->structure().nodes.count, 0);
         RuvoDoc reread;
         ASSERT_TRUE(reread.openFile(pathOf("kept.str")));

@@ -134,13 +134,12 @@ TEST(FieldRulesTest, ARefusedFieldKeepsTheDialogOpenWithTheFocusOnIt)
             NumberField *field = dialog.field(QString::fromLatin1(rule.field));
             if (!field->isEnabled())
                 continue; // the displacement of a free node cannot be typed into
-            std::vector<Case> cases = {{rule.field, "1.5x", "Please enter a number.", "2,5"}};
+            std::vector<Case> cases = {{rule.field, "1.5x", "Введите число.", "2,5"}};
             if (rule.rangeChecked)
-                cases.push_back(
-                    {rule.field, "180.001", "Please enter a number between -180 and 180.", "-180"});
+                cases.push_back({rule.field, "180.001", "Введите число от -180 до 180.", "-180"});
             if (rule.positive) {
-                cases.push_back({rule.field, "0", "Please enter a positive number.", "1e-6"});
-                cases.push_back({rule.field, "-3", "Please enter a positive number.", "16961"});
+                cases.push_back({rule.field, "0", "Введите положительное число.", "1e-6"});
+                cases.push_back({rule.field, "-3", "Введите положительное число.", "16961"});
             }
             for (const Case &c : cases) {
                 dialog.show();

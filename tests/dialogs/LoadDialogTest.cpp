@@ -128,7 +128,7 @@ TEST(PolarLoadDialogTest, SwitchingWithTextThatIsNotANumberConvertsNothingAndKee
     dialog.field("second")->setText(QStringLiteral("abc"));
     dialog.polarCheckBox()->click();
     ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_EQ(script.messages[0], QStringLiteral("Please enter a number."));
+    EXPECT_EQ(script.messages[0], QStringLiteral("Введите число."));
     EXPECT_FALSE(dialog.isPolar());
     EXPECT_FALSE(dialog.polarCheckBox()->isChecked()) << "the box shows the form the numbers are in";
     EXPECT_EQ(dialog.field("first")->text(), QStringLiteral("1"));
@@ -199,8 +199,8 @@ TEST(LoadDialogTest, TheDisplacementAngleIsCheckedAgainstItsRange)
         EXPECT_NE(PressOk(*dialog), QDialog::Accepted) << text;
     }
     ASSERT_EQ(script.messages.size(), 3u);
-    EXPECT_EQ(script.messages[0], QStringLiteral("Please enter a number between -180 and 180."));
-    EXPECT_EQ(script.messages[2], QStringLiteral("Please enter a number."));
+    EXPECT_EQ(script.messages[0], QStringLiteral("Введите число от -180 до 180."));
+    EXPECT_EQ(script.messages[2], QStringLiteral("Введите число."));
     dialog->field("da")->setText(QStringLiteral("180"));
     EXPECT_EQ(PressOk(*dialog), QDialog::Accepted);
     EXPECT_EQ(dialog->value("da"), 180.0);

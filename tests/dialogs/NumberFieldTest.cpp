@@ -47,14 +47,14 @@ TEST(NumberFieldTest, RefusesTextThatIsNotANumberAndNumbersOutOfItsRange)
 {
     NumberField field;
     field.setText(QStringLiteral("x"));
-    EXPECT_EQ(field.check(), QStringLiteral("Please enter a number."));
+    EXPECT_EQ(field.check(), QStringLiteral("Введите число."));
     field.setText(QString());
-    EXPECT_EQ(field.check(), QStringLiteral("Please enter a number."));
+    EXPECT_EQ(field.check(), QStringLiteral("Введите число."));
     EXPECT_TRUE(field.check(true).isEmpty()) << "the multiple dialogs allow an empty field";
 
     field.setRangeCheck(-180, 180);
     field.setValue(180.5);
-    EXPECT_EQ(field.check(), QStringLiteral("Please enter a number between -180 and 180."));
+    EXPECT_EQ(field.check(), QStringLiteral("Введите число от -180 до 180."));
     field.setValue(-180);
     EXPECT_TRUE(field.check().isEmpty());
     field.setText(QStringLiteral("12,5"));

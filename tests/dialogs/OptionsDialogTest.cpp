@@ -113,10 +113,10 @@ TEST(OptionsDialog, TheJointRadiosFollowTheType)
 
 TEST(OptionsDialog, RefusesNumbersOutOfRangeAndTextThatIsNoNumber)
 {
-    const QString stepRange = QStringLiteral("Please enter a number between 1e-10 and 10000000000.");
-    const QString valueRange = QStringLiteral("Please enter a number between 0 and 10000000000.");
-    const QString notANumber = QStringLiteral("Please enter a number.");
-    const QString notPositive = QStringLiteral("Please enter a positive number.");
+    const QString stepRange = QStringLiteral("Введите число от 1e-10 до 10000000000.");
+    const QString valueRange = QStringLiteral("Введите число от 0 до 10000000000.");
+    const QString notANumber = QStringLiteral("Введите число.");
+    const QString notPositive = QStringLiteral("Введите положительное число.");
     const struct {
         const char *field;
         const char *text;

@@ -106,7 +106,7 @@ TEST(NodeDialogTest, TextThatIsNotANumberKeepsTheDialogOpenOnThatField)
     dialog.field("fy")->setText(QStringLiteral("two"));
     EXPECT_NE(PressOk(dialog), QDialog::Accepted);
     ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_EQ(script.messages[0], QStringLiteral("Please enter a number."));
+    EXPECT_EQ(script.messages[0], QStringLiteral("Введите число."));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(dialog.field("fy")->hasFocus() || QApplication::focusWidget() == nullptr ||
                 dialog.field("fy")->isAncestorOf(QApplication::focusWidget()));
@@ -152,7 +152,7 @@ TEST(MultiNodeDialogTest, TheAngleIsCheckedAgainstItsRange)
     dialog.field("da")->setText(QStringLiteral("181"));
     EXPECT_NE(PressOk(dialog), QDialog::Accepted);
     ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_EQ(script.messages[0], QStringLiteral("Please enter a number between -180 and 180."));
+    EXPECT_EQ(script.messages[0], QStringLiteral("Введите число от -180 до 180."));
     dialog.freeCheckBox()->setCheckState(Qt::Unchecked);
     dialog.field("da")->setText(QStringLiteral("-180"));
     EXPECT_EQ(PressOk(dialog), QDialog::Accepted);

@@ -77,6 +77,10 @@ unset XAUTHORITY
 # (the "Type" of the options dialog), so that the frame carries sideways loads.
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work"
+# The Russian interface, whatever the caller's desktop language: the
+# script finds the dialogs by their Russian titles.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 # A real window on the X server (test runs may ask Qt for offscreen).
 export QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_CONFIG_HOME/Ostrand" "$XDG_RUNTIME_DIR"

@@ -536,6 +536,41 @@ of structural mechanics
     </message>
 </context>
 <context>
+    <name>PagePrinter</name>
+    <message>
+        <source>Новая Конструкция</source>
+        <translation>New Structure</translation>
+    </message>
+    <message>
+        <source>Моменты, N·m</source>
+        <translation>Moments, N·m</translation>
+    </message>
+    <message>
+        <source>Поперечные силы, N</source>
+        <translation>Shear forces, N</translation>
+    </message>
+    <message>
+        <source>Продольные силы, N</source>
+        <translation>Axial forces, N</translation>
+    </message>
+    <message>
+        <source>Перемещения, m, радианы</source>
+        <translation>Displacements, m, radians</translation>
+    </message>
+    <message>
+        <source>Реакции опор, N, N·m</source>
+        <translation>Support reactions, N, N·m</translation>
+    </message>
+    <message>
+        <source>Конструкция и нагрузки</source>
+        <translation>Structure and loads</translation>
+    </message>
+    <message>
+        <source>Конструкция</source>
+        <translation>Structure</translation>
+    </message>
+</context>
+<context>
     <name>PolarLoadDialog</name>
     <message>
         <source>Сила</source>

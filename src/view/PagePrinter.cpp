@@ -6,6 +6,7 @@
 #include "view/ResultDrawing.h"
 #include "view/StructureDrawing.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPaintDevice>
 #include <QPainter>
@@ -48,7 +49,7 @@ void DrawTitleBlock(QPainter &painter, int width, int height, const Viewport &pa
     painter.setPen(QColor(95, 95, 95));
     const QDate date = displays.date.isValid() ? displays.date : QDate::currentDate();
     QStringList parts;
-    parts << (displays.fileName.isEmpty() ? QStringLiteral("Новая Конструкция") : displays.fileName);
+    parts << (displays.fileName.isEmpty() ? QCoreApplication::translate("PagePrinter", "Новая Конструкция") : displays.fileName);
     parts << date.toString(QStringLiteral("dd.MM.yyyy"));
     parts << PageContents(displays);
     const int d = PageMargin(width, height);
@@ -110,18 +111,18 @@ QString PageContents(const PageDisplays &displays)
 {
     QStringList parts;
     if (displays.showMoments)
-        parts << QStringLiteral("Моменты, N·m");
+        parts << QCoreApplication::translate("PagePrinter", "Моменты, N·m");
     else if (displays.showShear)
-        parts << QStringLiteral("Поперечные силы, N");
+        parts << QCoreApplication::translate("PagePrinter", "Поперечные силы, N");
     else if (displays.showAxial)
-        parts << QStringLiteral("Продольные силы, N");
+        parts << QCoreApplication::translate("PagePrinter", "Продольные силы, N");
     else if (displays.showDisplacements)
-        parts << QStringLiteral("Перемещения, m, радианы");
+        parts << QCoreApplication::translate("PagePrinter", "Перемещения, m, радианы");
     if (displays.showReactions)
-        parts << QStringLiteral("Реакции опор, N, N·m");
+        parts << QCoreApplication::translate("PagePrinter", "Реакции опор, N, N·m");
     if (parts.isEmpty())
-        parts << (displays.showLoads ? QStringLiteral("Конструкция и нагрузки")
-                                     : QStringLiteral("Конструкция"));
+        parts << (displays.showLoads ? QCoreApplication::translate("PagePrinter", "Конструкция и нагрузки")
+                                     : QCoreApplication::translate("PagePrinter", "Конструкция"));
     return parts.join(QStringLiteral("; "));
 }
 

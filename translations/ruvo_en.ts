@@ -503,6 +503,10 @@ of structural mechanics
         <source>Язык</source>
         <translation>Language</translation>
     </message>
+    <message>
+        <source>Учитывать продольные деформации</source>
+        <translation>Take axial deformations into account</translation>
+    </message>
 </context>
 <context>
     <name>PageExport</name>
@@ -750,6 +754,10 @@ of structural mechanics
     <message>
         <source>Недостаточно памяти!	Конструкция слишком велика для расчета.</source>
         <translation>Out of memory!	The structure is too large to calculate.</translation>
+    </message>
+    <message>
+        <source> (с учетом продольных деформаций)</source>
+        <translation> (with axial deformations)</translation>
     </message>
 </context>
 <context>

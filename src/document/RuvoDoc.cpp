@@ -248,7 +248,7 @@ bool RuvoDoc::calculate()
     // Name the method when it is not the usual one, and the rods whose EF
     // was never set.
     if (Settings::current().axialCompliance != 0) {
-        status += QStringLiteral(" (с учетом продольных деформаций)");
+        status += tr(" (с учетом продольных деформаций)");
         const std::string note = BareAxialRigidityNote(structure(), Settings::current().debugMode);
         if (!note.empty())
             status += QStringLiteral(". ") + QString::fromUtf8(note.c_str());

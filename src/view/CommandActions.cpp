@@ -3,6 +3,7 @@
 #include "view/CommandTable.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QStringList>
@@ -14,13 +15,14 @@ CommandActions::CommandActions(QObject *parent) : QObject(parent)
         // keypad's plus and minus): the menus show it, but as a shortcut of
         // the widget context it never fires, because no widget the action is
         // added to takes the focus, and the plain keys do not zoom.
-        const QString text = QString::fromUtf8(command.text);
+        const QString text = QCoreApplication::translate("Command", command.text);
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
         // The actions are the parent's children: a menu that opened on its
         // own sends an action's status prompt to the action's parent, the
         // window whose status bar shows it.
         auto *action = new QAction(text.left(tab), parent);
-        const QStringList prompt = QString::fromUtf8(command.prompt).split(QLatin1Char('\n'));
+        const QStringList prompt =
+            QCoreApplication::translate("Command", command.prompt).split(QLatin1Char('\n'));
         action->setStatusTip(prompt.value(0));
         action->setToolTip(prompt.value(1, prompt.value(0)));
         if (tab >= 0) {

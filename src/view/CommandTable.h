@@ -5,6 +5,7 @@
 // One entry per command id: what CommandActions needs to create its QAction.
 struct CommandInfo {
     int id;
+    // The texts are Russian, marked for the translation context "Command".
     const char *text;      // menu text; a "\t" part names a key the view handles itself
     const char *shortcuts; // "; "-separated key sequences (portable text), or ""
     const char *prompt;    // "status-bar prompt\ntool tip"

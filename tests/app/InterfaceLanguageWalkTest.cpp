@@ -74,8 +74,8 @@ std::vector<std::pair<QString, QString>> VisibleTexts(QWidget *window, bool with
         if (auto *group = qobject_cast<QGroupBox *>(widget))
             add(group, group->title());
         // The language list names each language in itself.
-        if (auto *list = qobject_cast<QComboBox *>(widget);
-            list != nullptr && list->objectName() != QLatin1String("language"))
+        auto *list = qobject_cast<QComboBox *>(widget);
+        if (withLists && list != nullptr && list->objectName() != QLatin1String("language"))
             for (int i = 0; i < list->count(); ++i)
                 add(list, list->itemText(i));
     }

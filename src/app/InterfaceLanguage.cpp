@@ -5,7 +5,6 @@
 #include "numeric/Translation.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>

@@ -153,7 +153,7 @@ TEST(FieldRulesTest, ARefusedFieldKeepsTheDialogOpenWithTheFocusOnIt)
                 EXPECT_EQ(dialog.result(), QDialog::Rejected) << title << " " << c.field;
                 EXPECT_TRUE(dialog.isVisible()) << title << " " << c.field;
                 ASSERT_EQ(script.messages.size(), 1u) << title << " " << c.field;
-                EXPECT_EQ(script.messages[0], QString::fromLatin1(c.message)) << title << " " << c.field;
+                EXPECT_EQ(script.messages[0], QString::fromUtf8(c.message)) << title << " " << c.field;
                 EXPECT_TRUE(field->hasFocus()) << title << " " << c.field;
 
                 field->setText(QString::fromLatin1(c.right));

@@ -1,6 +1,7 @@
 #include "app/InterfaceLanguage.h"
 
 #include "app/SettingsStore.h"
+#include "dialogs/HelpWindow.h"
 #include "i18n/CoreTranslations.h"
 #include "numeric/Translation.h"
 
@@ -120,12 +121,14 @@ void Uninstall()
         QCoreApplication::removeTranslator(translator.get());
     Translators().clear();
     InstalledLanguage() = Language::Russian;
+    HelpWindow::SetEnglishPages(std::nullopt);
 }
 
 bool Install(Language language)
 {
     Uninstall();
     InstalledLanguage() = language;
+    HelpWindow::SetEnglishPages(language == Language::English);
 
     const QString code = Code(language);
     bool complete =

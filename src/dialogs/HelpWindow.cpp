@@ -49,9 +49,27 @@ bool pageExists(const QUrl &page)
 
 } // namespace
 
+namespace {
+
+// 1 English, 0 Russian, -1 not set by start-up (the default QLocale decides).
+int &englishPagesChoice()
+{
+    static int choice = -1;
+    return choice;
+}
+
+} // namespace
+
 bool HelpWindow::EnglishPages()
 {
+    if (englishPagesChoice() >= 0)
+        return englishPagesChoice() == 1;
     return QLocale().language() == QLocale::English;
+}
+
+void HelpWindow::SetEnglishPages(std::optional<bool> english)
+{
+    englishPagesChoice() = english ? (*english ? 1 : 0) : -1;
 }
 
 QUrl HelpWindow::PageForContext(int context)
@@ -89,9 +107,25 @@ HelpWindow *HelpWindow::Open(int context)
     return window;
 }
 
-HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+void HelpWindow::retranslate()
 {
     setWindowTitle(tr("Справка Руво"));
+    backButton->setText(tr("Назад"));
+    forwardButton->setText(tr("Вперед"));
+    contentsButton->setText(tr("Содержание"));
+}
+
+// The help window outlives a change of the installed translators (it is
+// made once and reused), so it takes their texts again.
+void HelpWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
     setWindowIcon(QIcon(QStringLiteral(":/icons/help.svg")));
     // Closing the main window ends the program even while help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -102,17 +136,16 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     text->setOpenLinks(false);
 
     backButton = new QToolButton(this);
-    backButton->setText(tr("Назад"));
     backButton->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     backButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     forwardButton = new QToolButton(this);
-    forwardButton->setText(tr("Вперед"));
     forwardButton->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     forwardButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     contentsButton = new QToolButton(this);
-    contentsButton->setText(tr("Содержание"));
     contentsButton->setIcon(QIcon(QStringLiteral(":/icons/help.svg")));
     contentsButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    retranslate();
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(backButton);

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
+#include <optional>
 
 class QTextBrowser;
 class QToolButton;
@@ -15,11 +16,14 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // True when help is shown in English: the interface language is the
-    // default QLocale, which start-up sets (QLocale::setDefault) to the
-    // language the interface is shown in; any other language, the C locale
-    // included, gets the Russian pages.
+    // True when help is shown in English. Start-up tells the help window the
+    // language the interface is shown in (SetEnglishPages), which may differ
+    // from the desktop's when the user chose one in the options; until then
+    // the default QLocale decides, and any language but English (the C
+    // locale included) gets the Russian pages.
     static bool EnglishPages();
+    // No value: forget the start-up's choice (the default QLocale decides).
+    static void SetEnglishPages(std::optional<bool> english);
     // The page (a qrc: URL) for a context number in the interface language:
     // :/help/en/ for English, :/help/ otherwise; 0 and unknown numbers give
     // the contents.
@@ -36,7 +40,11 @@ public:
     // Shows a page of the help; a page that does not exist shows the contents.
     void showPage(const QUrl &page);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     explicit HelpWindow(QWidget *parent = nullptr);
 
     // Makes the window a child window of the active modal dialog (or a

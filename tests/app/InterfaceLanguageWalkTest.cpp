@@ -235,3 +235,29 @@ TEST_F(InterfaceLanguageWalk, RussianPutsQtsOwnDialogsAndButtonsInRussian)
 }
 
 } // namespace
+
+// The help follows the language the interface is shown in, not the desktop's:
+// a language chosen in the options may differ from the desktop's.
+TEST_F(InterfaceLanguageWalk, HelpFollowsTheInstalledLanguageWhateverTheDesktop)
+{
+    const QLocale previous;
+    const struct {
+        QLocale desktop;
+        InterfaceLanguage::Language installed;
+        bool english;
+    } rows[] = {
+        {QLocale(QLocale::Russian, QLocale::Russia), InterfaceLanguage::Language::English, true},
+        {QLocale::c(), InterfaceLanguage::Language::English, true},
+        {QLocale(QLocale::English, QLocale::UnitedStates), InterfaceLanguage::Language::Russian, false},
+    };
+    for (const auto &row : rows) {
+        QLocale::setDefault(row.desktop);
+        install(row.installed);
+        EXPECT_EQ(HelpWindow::EnglishPages(), row.english) << row.desktop.name().toStdString();
+        EXPECT_EQ(HelpWindow::PageForContext(0).toString().contains(QLatin1String("/help/en/")), row.english);
+    }
+    InterfaceLanguage::Uninstall();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(HelpWindow::EnglishPages()) << "after Uninstall the default locale decides again";
+    QLocale::setDefault(previous);
+}

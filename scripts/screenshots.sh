@@ -21,33 +21,7 @@ done
 [ -x "$ruvo" ] || { echo "build ruvo in $build first" >&2; exit 2; }
 mkdir -p "$out"
 
-work=$(mktemp -d)
-pid=""
-xvfb=""
-cleanup() {
-    local status=$?
-    for process in $pid $xvfb; do
-        kill "$process" 2>/dev/null || true
-        wait "$process" 2>/dev/null || true
-    done
-    rm -rf "$work"
-    exit "$status"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
-display=""
-for _ in $(seq 100); do
-    display=$(tr -dc 0-9 <"$work/display")
-    [ -n "$display" ] && xdpyinfo -display ":$display" >/dev/null 2>&1 && break
-    display=""
-    sleep 0.1
-done
-[ -n "$display" ] || { echo "no X server could be started" >&2; exit 2; }
-export DISPLAY=":$display"
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb-session.sh"
 unset XAUTHORITY
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work" QT_QPA_PLATFORM=xcb
